@@ -1,0 +1,10 @@
+# One CTest entry per test file: ortavi_add_test(<name> SOURCES <files...> [LIBS <targets...>])
+include_guard(GLOBAL)
+
+function(ortavi_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ortavi_test_support GTest::gtest GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/text/ByteSource.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// File names travel through the logic as UTF-8 texts; these turn them into paths the
+// system understands (wide on Windows) and back.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string Utf8FromPath(const std::filesystem::path& path);
+
+// A binary file opened for one command and closed at its end. Every failure raises
+// IoError with the system's error code.
+class File final : public ByteSource {
+public:
+    static File OpenRead(const std::filesystem::path& path);
+    // Creates the file or truncates it. On Linux a symbolic link in its place is not
+    // followed, and a new file is readable by its owner only.
+    static File CreateWrite(const std::filesystem::path& path);
+
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    ~File() override;
+
+    std::size_t Read(char* buffer, std::size_t size) override;
+    void Write(std::string_view bytes);
+    // Closes now and reports a failure (a full disk shows up here); the destructor
+    // closes silently.
+    void Close();
+
+private:
+    File(std::intptr_t handle, std::filesystem::path path) : handle_(handle), path_(std::move(path)) {}
+
+    std::intptr_t handle_;
+    std::filesystem::path path_;
+};
+
+// The readable Russian text of a system error, as the error box shows it.
+std::string IoErrorText(int code, const std::filesystem::path& path);

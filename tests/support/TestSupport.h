@@ -1,0 +1,78 @@
+#pragma once
+
+#include "calc/PersonInput.h"
+#include "platform/services/Clock.h"
+#include "platform/services/Dialogs.h"
+
+#include <chrono>
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// One log for everything a test watches happen, in the order it happened:
+// "beep", "info:<text>", "message:<text>", "confirm:<text>", "error:<text>", "focus:day" ...
+using EventLog = std::vector<std::string>;
+
+// Dialogs that record every call and answer questions from a script (No when it runs out).
+class ScriptedDialogs final : public Dialogs {
+public:
+    explicit ScriptedDialogs(EventLog& log) : log_(log) {}
+    void Message(const std::string& text) override { log_.push_back("message:" + text); }
+    bool Confirm(const std::string& text) override;
+    void Information(const std::string& text) override { log_.push_back("info:" + text); }
+    void Error(const std::string& text) override { log_.push_back("error:" + text); }
+    void Beep() override { log_.push_back("beep"); }
+
+    std::deque<bool> answers;
+
+private:
+    EventLog& log_;
+};
+
+// The person inputs of the main window, as plain fields.
+class FakePersonInputs final : public PersonInputs {
+public:
+    explicit FakePersonInputs(EventLog& log) : log_(log) {}
+
+    std::string day, year, name;
+    int month = -1;
+    bool male = false, female = false;
+    int height = 100, weight = 20;
+
+    std::string DayText() const override { return day; }
+    int MonthIndex() const override { return month; }
+    std::string YearText() const override { return year; }
+    std::string NameText() const override { return name; }
+    bool Male() const override { return male; }
+    bool Female() const override { return female; }
+    int Height() const override { return height; }
+    int Weight() const override { return weight; }
+    void FocusDay() override { log_.push_back("focus:day"); }
+    void FocusYear() override { log_.push_back("focus:year"); }
+    void FocusName() override { log_.push_back("focus:name"); }
+
+private:
+    EventLog& log_;
+};
+
+// A local date and time for FixedClock.
+LocalTime At(int year, unsigned month, unsigned day, int hour = 0, int minute = 0, int second = 0);
+
+// A fresh folder for one test, removed with everything in it at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);

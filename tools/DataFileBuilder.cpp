@@ -1,0 +1,68 @@
+#include "tools/DataFileBuilder.h"
+
+#include "data/LineCipher.h"
+#include "platform/text/Cp1251.h"
+#include "platform/text/TextReader.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string CodePointName(char32_t cp)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(cp));
+    return buf;
+}
+
+} // namespace
+
+DataFileError::DataFileError(const std::string& file, int line, int column, const std::string& text)
+    : std::runtime_error(file + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " + text),
+      file_(file), line_(line), column_(column)
+{
+}
+
+std::string ScrambleSource(std::string_view source, std::string_view key, const std::string& fileName)
+{
+    if (source.substr(0, 3) == "\xEF\xBB\xBF")
+        source.remove_prefix(3);
+
+    std::string out;
+    out.reserve(source.size() + source.size() / 8);
+    int lineNo = 0;
+    for (const std::string& line : SplitTextLines(source)) {
+        ++lineNo;
+        std::string bytes;
+        bytes.reserve(line.size());
+        std::size_t pos = 0;
+        char32_t cp = 0;
+        int column = 0;
+        while (NextCodePoint(line, pos, cp)) {
+            ++column;
+            if (cp == 0xFFFD)
+                throw DataFileError(fileName, lineNo, column, "not valid UTF-8");
+            const auto byte = Cp1251FromCodePoint(cp);
+            if (!byte)
+                throw DataFileError(fileName, lineNo, column, CodePointName(cp) + " has no Windows-1251 form");
+            bytes.push_back(static_cast<char>(*byte));
+        }
+        if (!bytes.empty() && bytes[0] == 26)
+            throw DataFileError(fileName, lineNo, 1, "a line may not begin with Ctrl+Z (byte 26)");
+
+        ScrambleLine(bytes, key);
+        for (std::size_t j = 0; j < bytes.size(); ++j) {
+            const auto b = static_cast<unsigned char>(bytes[j]);
+            const int col = static_cast<int>(j) + 1;
+            if (b == '\n' || b == '\r')
+                throw DataFileError(fileName, lineNo, col,
+                                    std::string("enciphers to ") + (b == '\n' ? "LF" : "CR") +
+                                        ", which would break the line");
+            if (j == 0 && b == 26)
+                throw DataFileError(fileName, lineNo, col, "enciphers to Ctrl+Z at the start of the line");
+        }
+        out += bytes;
+        out += "\r\n";
+    }
+    return out;
+}

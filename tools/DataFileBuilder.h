@@ -1,0 +1,28 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// A source line that cannot become a line of a data file. What() reads
+// "file:line:column: text", the form compilers use, so editors can jump to it.
+class DataFileError : public std::runtime_error {
+public:
+    DataFileError(const std::string& file, int line, int column, const std::string& text);
+    const std::string& File() const { return file_; }
+    int Line() const { return line_; }
+    int Column() const { return column_; }
+
+private:
+    std::string file_;
+    int line_;
+    int column_;
+};
+
+// Turns a UTF-8 source (an optional byte-order mark, lines by the Windows text rules)
+// into the bytes of a scrambled data file: each line in Windows-1251, enciphered with
+// the key and ended by CR LF. Every character must exist in Windows-1251; no plain or
+// enciphered line may begin with byte 26, and no enciphered byte may be LF or CR, because
+// the readers would split or end the file there. `fileName` only names the source in
+// the errors raised.
+std::string ScrambleSource(std::string_view utf8Source, std::string_view key, const std::string& fileName);
