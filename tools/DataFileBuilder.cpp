@@ -2,9 +2,9 @@
 
 #include "data/LineCipher.h"
 #include "platform/text/Cp1251.h"
-#include "platform/text/TextReader.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -30,8 +30,22 @@ std::string ScrambleSource(std::string_view source, std::string_view key, const 
 
     std::string out;
     out.reserve(source.size() + source.size() / 8);
+    // The source is split on LF alone, not by the readers' rules: a Ctrl+Z or a lone CR in
+    // it would otherwise cut or join lines without a word.
+    std::vector<std::string_view> lines;
+    for (std::size_t start = 0; start < source.size();) {
+        std::size_t end = source.find('\n', start);
+        if (end == std::string_view::npos)
+            end = source.size();
+        std::string_view line = source.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+
     int lineNo = 0;
-    for (const std::string& line : SplitTextLines(source)) {
+    for (const std::string_view line : lines) {
         ++lineNo;
         std::string bytes;
         bytes.reserve(line.size());
@@ -42,6 +56,8 @@ std::string ScrambleSource(std::string_view source, std::string_view key, const 
             ++column;
             if (cp == 0xFFFD)
                 throw DataFileError(fileName, lineNo, column, "not valid UTF-8");
+            if (cp == '\r')
+                throw DataFileError(fileName, lineNo, column, "a CR that does not end the line");
             const auto byte = Cp1251FromCodePoint(cp);
             if (!byte)
                 throw DataFileError(fileName, lineNo, column, CodePointName(cp) + " has no Windows-1251 form");
