@@ -118,9 +118,9 @@ TEST_F(DecodeFileTest, NamesOutsideAsciiWork)
 {
     const std::filesystem::path folder = dir / PathFromUtf8("Данные");
     std::filesystem::create_directory(folder);
-    WriteBytes(folder / "Рак.dat", Scrambled("\xD0\xE0\xEA"));
-    DecodeFile(Utf8FromPath(folder / "Рак.dat"), Utf8FromPath(folder / "Рак.txt"), kKey);
-    EXPECT_EQ(ReadBytes(folder / "Рак.txt"), "\xD0\xE0\xEA");
+    WriteBytes(folder / PathFromUtf8("Рак.dat"), Scrambled("\xD0\xE0\xEA"));
+    DecodeFile(Utf8FromPath(folder / PathFromUtf8("Рак.dat")), Utf8FromPath(folder / PathFromUtf8("Рак.txt")), kKey);
+    EXPECT_EQ(ReadBytes(folder / PathFromUtf8("Рак.txt")), "\xD0\xE0\xEA");
 }
 
 #ifndef _WIN32

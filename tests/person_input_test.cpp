@@ -187,8 +187,9 @@ TEST(ShowInfoTest, GoesToTheInstalledDialogs)
     ShowInfo("Привет");
     SetDialogs(previous);
     EXPECT_EQ(log, EventLog{"info:Привет"});
-    if (previous == nullptr)
+    if (previous == nullptr) {
         EXPECT_THROW(CurrentDialogs(), std::logic_error);
+    }
 }
 
 } // namespace

@@ -1,0 +1,20 @@
+# Sourced by the build scripts: installs the Debian packages a step needs, when missing.
+# Usage: ortavi_need build|test|ci
+
+ORTAVI_PKGS_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev"
+ORTAVI_PKGS_test="$ORTAVI_PKGS_build googletest libgtest-dev libbenchmark-dev"
+ORTAVI_PKGS_ci="$ORTAVI_PKGS_test clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix wine wine64"
+
+ortavi_need() {
+    local var="ORTAVI_PKGS_$1" missing=()
+    for pkg in ${!var}; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
