@@ -60,6 +60,11 @@ TEST(BodyMetricsTest, WorkedExamplesAndExtremePersons)
         // so the fat figure is 79.9999... and cuts to 79.99 instead of reaching the cap.
         {"fat just below the cap", 'F', 109, 46, 100, {F(NormWeight, 12.88), F(FatPercent, 79.99)}},
         {"mass index 22.98 is 22", 'F', 118, 32, 0, {F(MassIndex, 22)}},
+        // The stored norm weight 8.18 lies a hair below 8.18: in extended precision 2250 times
+        // it stays below 18405 and cuts to 184.04, and the fat figure lands just above 65.1.
+        // Double intermediates round both products the other way (184.05 and 65.09).
+        {"extended precision decides the brain mass", 'M', 100, 20, 1000,
+         {F(NormWeight, 8.18), F(BrainMass, 184.04), F(FatPercent, 65.1)}},
     };
     for (const Person& p : people) {
         const BodyMetrics m = Compute(p.sex, p.height, p.weight, p.days);
