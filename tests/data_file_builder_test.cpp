@@ -1,4 +1,5 @@
 #include "data/LineCipher.h"
+#include "platform/Errors.h"
 #include "platform/FileIo.h"
 #include "platform/text/Cp1251.h"
 #include "support/TestSupport.h"
@@ -73,6 +74,31 @@ TEST(DataFileBuilderTest, ProblemsNameLineAndColumn)
     }
     // Ctrl+Z inside a line, or an 's' that is not first, is fine.
     EXPECT_EQ(ProblemOf("a\x1A" "b\nas").line, 0);
+}
+
+TEST(DataFileBuilderTest, BuildingAFileLeavesTheOldOneWhenTheSourceIsBad)
+{
+    TempDir dir;
+    WriteBytes(dir / "good.txt", "Овен\nРак");
+    BuildDataFile(dir / "good.txt", dir / "Oven.dat", kKey);
+    DecodeLines(dir / "Oven.dat", dir / "plain.txt", kKey);
+    EXPECT_EQ(ReadBytes(dir / "plain.txt"), Utf8ToCp1251("Овен\r\nРак"));
+
+    const std::string built = ReadBytes(dir / "Oven.dat");
+    WriteBytes(dir / "bad.txt", "Овен\nRé");
+    try {
+        BuildDataFile(dir / "bad.txt", dir / "Oven.dat", kKey);
+        ADD_FAILURE() << "no error raised";
+    } catch (const DataFileError& e) {
+        EXPECT_EQ(e.Line(), 2);
+        EXPECT_EQ(e.Column(), 2);
+        EXPECT_EQ(e.File(), Utf8FromPath(dir / "bad.txt"));
+    }
+    EXPECT_EQ(ReadBytes(dir / "Oven.dat"), built);
+    std::filesystem::path partial = dir / "Oven.dat";
+    partial += ".partial";
+    EXPECT_FALSE(std::filesystem::exists(partial));
+    EXPECT_THROW(BuildDataFile(dir / "absent.txt", dir / "Oven.dat", kKey), IoError);
 }
 
 } // namespace

@@ -186,6 +186,14 @@ TEST(DiagnosisTest, DensityBrainAndAirSentences)
     EXPECT_EQ(t.substr(t.size() - std::string(" мин.").size()), " мин.");
 }
 
+TEST(DiagnosisTest, NoSexGetsTheFemaleGreetingAndNeitherSexedSentence)
+{
+    const std::string t = Compose(Person('\0', "Кто", 170, 50), 1, 1, 1, Metrics(20, 60, 1.07, 1600));
+    EXPECT_EQ(t.rfind("Итак, уважаемая Кто, Интеллектуальный", 0), 0u) << t;
+    EXPECT_FALSE(Contains(t, "худ"));
+    EXPECT_FALSE(Contains(t, " Вы, наверно,"));
+}
+
 TEST(ResultLinesTest, NineteenLinesInLabelOrder)
 {
     const ProfileRecord ivan = Person('M', "Иван", 180, 80, 1977, 7, 23);

@@ -106,6 +106,14 @@ TEST_F(DecodeFileTest, MissingInputRaisesAndLeavesNoOutput)
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+TEST_F(DecodeFileTest, UnreadableInputRaisesAndKeepsTheOldPlainCopy)
+{
+    std::filesystem::create_directory(in);
+    WriteBytes(out, "old plain copy");
+    EXPECT_THROW(DecodeFile(Utf8FromPath(in), Utf8FromPath(out), kKey), IoError);
+    EXPECT_EQ(ReadBytes(out), "old plain copy");
+}
+
 TEST_F(DecodeFileTest, UnwritableOutputRaises)
 {
     WriteBytes(in, Scrambled(kFirst));

@@ -55,7 +55,9 @@ TEST_F(PersonInputTest, StepsReportTheirMessageBeepAndFocusInOrder)
         {"no month", "5", -1, "1990", {"beep", enter}},
         {"letters", "ab", 2, "1990", {"beep", format, "focus:day"}},
         {"negative day", "-5", 2, "1990", {"beep", format, "focus:day"}},
-        {"day beyond 16 bits", "$FFFFF", 2, "1990", {"beep", format, "focus:day"}},
+        {"day beyond 16 bits", "65536", 2, "1990", {"beep", format, "focus:day"}},
+        {"day at the 16-bit limit", "65535", 2, "1990", {"beep", mistake, "focus:year"}},
+        {"year beyond 16 bits", "5", 2, "$10000", {"beep", format, "focus:day"}},
         {"blank day", " ", 2, "1990", {"beep", format, "focus:day"}},
         {"bad year", "5", 2, "19x0", {"beep", format, "focus:day"}},
         {"31 April", "31", 3, "1990", {"beep", mistake, "focus:year"}},
@@ -99,6 +101,20 @@ TEST_F(PersonInputTest, DatesThatPass)
         EXPECT_TRUE(Validate()) << r.what;
         EXPECT_TRUE(log.empty()) << r.what << ": " << (log.empty() ? "" : log.front());
     }
+}
+
+TEST_F(PersonInputTest, BirthAtTheCurrentMomentIsNotInTheFuture)
+{
+    clock.Set(At(2026, 12, 11));
+    inputs.day = "11";
+    inputs.month = 11;
+    inputs.year = "2026";
+    EXPECT_TRUE(Validate());
+    ProfileRecord r;
+    CollectProfile(inputs, r);
+    EXPECT_EQ(ComputeDaysLived(r, clock), 0);
+    clock.Set(At(2026, 12, 10, 23, 59, 59));
+    EXPECT_FALSE(Validate());
 }
 
 TEST_F(PersonInputTest, AgeLimitCountsYearsOnly)

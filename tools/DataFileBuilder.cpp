@@ -1,6 +1,7 @@
 #include "tools/DataFileBuilder.h"
 
 #include "data/LineCipher.h"
+#include "platform/FileIo.h"
 #include "platform/text/Cp1251.h"
 
 #include <cstdio>
@@ -81,4 +82,28 @@ std::string ScrambleSource(std::string_view source, std::string_view key, const 
         out += "\r\n";
     }
     return out;
+}
+
+void BuildDataFile(const std::filesystem::path& source, const std::filesystem::path& output, std::string_view key)
+{
+    std::string text;
+    {
+        File in = File::OpenRead(source);
+        char buf[65536];
+        for (std::size_t n; (n = in.Read(buf, sizeof buf)) != 0;)
+            text.append(buf, n);
+    }
+    const std::string bytes = ScrambleSource(text, key, Utf8FromPath(source));
+    std::filesystem::path partial = output;
+    partial += ".partial";
+    try {
+        File out = File::CreateWrite(partial);
+        out.Write(bytes);
+        out.Close();
+        std::filesystem::rename(partial, output);
+    } catch (...) {
+        std::error_code ignored;
+        std::filesystem::remove(partial, ignored);
+        throw;
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,3 +27,8 @@ private:
 // the readers would split or end the file there. `fileName` only names the source in
 // the errors raised.
 std::string ScrambleSource(std::string_view utf8Source, std::string_view key, const std::string& fileName);
+
+// Reads the source file and writes the scrambled data file. The new file is written beside
+// the output and renamed over it, so a source with a problem, or a failed write, leaves an
+// existing output as it was. Raises DataFileError (naming the source as given) or IoError.
+void BuildDataFile(const std::filesystem::path& source, const std::filesystem::path& output, std::string_view key);

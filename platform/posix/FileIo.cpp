@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -50,6 +51,14 @@ File File::OpenRead(const std::filesystem::path& path)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         Fail(errno, path);
+    // Linux opens a folder for reading; refuse it here, as Windows does, so that a caller
+    // never goes on to create its output before the first read fails.
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int code = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        Fail(code, path);
+    }
     return File(fd, path);
 }
 
