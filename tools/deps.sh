@@ -3,7 +3,7 @@
 
 ORTAVI_PKGS_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev"
 ORTAVI_PKGS_test="$ORTAVI_PKGS_build googletest libgtest-dev libbenchmark-dev"
-ORTAVI_PKGS_ci="$ORTAVI_PKGS_test clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix wine wine64"
+ORTAVI_PKGS_ci="$ORTAVI_PKGS_test clang libclang-rt-14-dev llvm g++-mingw-w64-x86-64-posix wine wine64"
 
 ortavi_need() {
     local var="ORTAVI_PKGS_$1" missing=()
