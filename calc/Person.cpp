@@ -105,12 +105,11 @@ std::string DaysLivedLine(std::int32_t days)
 {
     const int r100 = days % 100;
     const int r10 = days % 10;
+    const bool teens = r100 >= 10 && r100 <= 19; // 11 дней, 112 дней: the teens always take "дней"
     const char* word = " дней";
-    if (r100 >= 10 && r100 <= 19)
-        word = " дней";
-    else if (r10 == 1)
+    if (!teens && r10 == 1)
         word = " день";
-    else if (r10 >= 2 && r10 <= 4)
+    else if (!teens && r10 >= 2 && r10 <= 4)
         word = " дня";
     return " Итак, вы живёте " + std::to_string(days) + word;
 }

@@ -28,6 +28,8 @@ public:
     ~File() override;
 
     std::size_t Read(char* buffer, std::size_t size) override;
+    // Everything from the current position to the end.
+    std::string ReadAll();
     void Write(std::string_view bytes);
     // Closes now and reports a failure (a full disk shows up here); the destructor
     // closes silently.
@@ -39,6 +41,15 @@ private:
     std::intptr_t handle_;
     std::filesystem::path path_;
 };
+
+inline std::string File::ReadAll()
+{
+    std::string data;
+    char buffer[64 * 1024];
+    for (std::size_t n; (n = Read(buffer, sizeof buffer)) != 0;)
+        data.append(buffer, n);
+    return data;
+}
 
 // The readable Russian text of a system error, as the error box shows it.
 std::string IoErrorText(int code, const std::filesystem::path& path);

@@ -86,14 +86,7 @@ std::string ScrambleSource(std::string_view source, std::string_view key, const 
 
 void BuildDataFile(const std::filesystem::path& source, const std::filesystem::path& output, std::string_view key)
 {
-    std::string text;
-    {
-        File in = File::OpenRead(source);
-        char buf[65536];
-        for (std::size_t n; (n = in.Read(buf, sizeof buf)) != 0;)
-            text.append(buf, n);
-    }
-    const std::string bytes = ScrambleSource(text, key, Utf8FromPath(source));
+    const std::string bytes = ScrambleSource(File::OpenRead(source).ReadAll(), key, Utf8FromPath(source));
     std::filesystem::path partial = output;
     partial += ".partial";
     try {

@@ -100,12 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (i + 1 < expected.size())
             want += "\r\n";
     }
-    File f = File::OpenRead(out);
-    std::string got;
-    char buf[4096];
-    for (std::size_t n; (n = f.Read(buf, sizeof buf)) != 0;)
-        got.append(buf, n);
-    if (got != want)
+    if (File::OpenRead(out).ReadAll() != want)
         std::abort();
     return 0;
 }
