@@ -8,3 +8,14 @@ function(ortavi_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
+
+# A test of windows or widgets: runs on Qt's offscreen platform under a QApplication that
+# the shared main creates. ortavi_add_qt_test(<name> SOURCES <files...> [LIBS <targets...>])
+function(ortavi_add_qt_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ortavi_qt_test_support ortavi_windows ortavi_test_support
+                        Qt6::Test GTest::gtest)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

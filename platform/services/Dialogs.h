@@ -10,6 +10,8 @@ public:
 
     // A plain message box with an OK button.
     virtual void Message(const std::string& text) = 0;
+    // The same box under a title of its own instead of the application's.
+    virtual void TitledMessage(const std::string& title, const std::string& text) = 0;
     // A question with Yes and No; true only for Yes.
     virtual bool Confirm(const std::string& text) = 0;
     // The main window's information box, whose only button reads «Угу».

@@ -1,11 +1,25 @@
 #include "platform/services/Clock.h"
+#include "platform/services/Clipboard.h"
 #include "platform/services/Dialogs.h"
+#include "platform/services/Paths.h"
+#include "platform/services/Shell.h"
 
 #include <stdexcept>
 
 namespace {
 Dialogs* g_dialogs = nullptr;
 Clock* g_clock = nullptr;
+Shell* g_shell = nullptr;
+Clipboard* g_clipboard = nullptr;
+Paths* g_paths = nullptr;
+
+template <class T>
+T* Swap(T*& slot, T* value)
+{
+    T* previous = slot;
+    slot = value;
+    return previous;
+}
 } // namespace
 
 Dialogs& CurrentDialogs()
@@ -17,9 +31,7 @@ Dialogs& CurrentDialogs()
 
 Dialogs* SetDialogs(Dialogs* dialogs)
 {
-    Dialogs* previous = g_dialogs;
-    g_dialogs = dialogs;
-    return previous;
+    return Swap(g_dialogs, dialogs);
 }
 
 void ShowInfo(const std::string& text)
@@ -34,7 +46,39 @@ Clock& CurrentClock()
 
 Clock* SetClock(Clock* clock)
 {
-    Clock* previous = g_clock;
-    g_clock = clock;
-    return previous;
+    return Swap(g_clock, clock);
+}
+
+Shell& CurrentShell()
+{
+    if (g_shell == nullptr)
+        throw std::logic_error("no Shell installed");
+    return *g_shell;
+}
+
+Shell* SetShell(Shell* shell)
+{
+    return Swap(g_shell, shell);
+}
+
+Clipboard& CurrentClipboard()
+{
+    if (g_clipboard == nullptr)
+        throw std::logic_error("no Clipboard installed");
+    return *g_clipboard;
+}
+
+Clipboard* SetClipboard(Clipboard* clipboard)
+{
+    return Swap(g_clipboard, clipboard);
+}
+
+Paths& CurrentPaths()
+{
+    return g_paths != nullptr ? *g_paths : SystemPaths();
+}
+
+Paths* SetPaths(Paths* paths)
+{
+    return Swap(g_paths, paths);
 }

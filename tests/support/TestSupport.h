@@ -11,7 +11,7 @@
 #include <vector>
 
 // One log for everything a test watches happen, in the order it happened:
-// "beep", "info:<text>", "message:<text>", "confirm:<text>", "error:<text>", "focus:day" ...
+// "beep", "info:<text>", "message:<text>", "message[<title>]:<text>", "confirm:<text>", "error:<text>", "focus:day" ...
 using EventLog = std::vector<std::string>;
 
 // Dialogs that record every call and answer questions from a script (No when it runs out).
@@ -19,6 +19,10 @@ class ScriptedDialogs final : public Dialogs {
 public:
     explicit ScriptedDialogs(EventLog& log) : log_(log) {}
     void Message(const std::string& text) override { log_.push_back("message:" + text); }
+    void TitledMessage(const std::string& title, const std::string& text) override
+    {
+        log_.push_back("message[" + title + "]:" + text);
+    }
     bool Confirm(const std::string& text) override;
     void Information(const std::string& text) override { log_.push_back("info:" + text); }
     void Error(const std::string& text) override { log_.push_back("error:" + text); }

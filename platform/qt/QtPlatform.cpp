@@ -1,0 +1,18 @@
+#include "platform/qt/QtPlatform.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QStringList>
+
+void InstallFontSubstitutes()
+{
+    const QStringList families = QFontDatabase::families();
+    auto substitute = [&](const QString& family, const QStringList& lookAlikes) {
+        if (!families.contains(family, Qt::CaseInsensitive))
+            QFont::insertSubstitutions(family, lookAlikes);
+    };
+    // Comic Neue has no Cyrillic; Klee One supplies the Russian letters in a hand-drawn style.
+    substitute("Comic Sans MS", QStringList{"Comic Neue", "Klee One", "DejaVu Sans"});
+    substitute("MS Sans Serif", QStringList{"Liberation Sans", "DejaVu Sans"});
+    substitute("Arial", QStringList{"Liberation Sans", "DejaVu Sans"});
+}
