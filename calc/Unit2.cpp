@@ -1,0 +1,134 @@
+#include "calc/Unit2.h"
+
+#include "app/Version.h"
+#include "calc/Analyz.h"
+#include "calc/Diagnosis.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/Locale.h"
+#include "platform/qt/Modal.h"
+#include "platform/services/Shell.h"
+#include "platform/widgets/FlatButton.h"
+#include "platform/widgets/Hints.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QGuiApplication>
+#include <QScreen>
+
+QPointer<Tresult> result;
+
+namespace {
+
+constexpr int kLabelTops[19] = {2, 18, 35, 51, 72, 88, 104, 122, 139, 155, 171, 187, 203, 219, 235, 251, 267, 283, 299};
+// The labels from top to bottom, as the result lines come.
+constexpr const char* kLabelOrder[19] = {"Label2",  "Label1",  "Label17", "Label3",  "Label4",
+                                         "Label5",  "Label6",  "Label18", "Label19", "Label7",
+                                         "Label8",  "Label9",  "Label10", "Label11", "Label12",
+                                         "Label13", "Label14", "Label15", "Label16"};
+
+QFont ButtonFont()
+{
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    return font;
+}
+
+FlatButton* Button(QWidget* parent, const char* name, const QString& caption, const QString& hint, QRect place)
+{
+    auto* button = new FlatButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(caption);
+    button->setFont(ButtonFont());
+    button->setTextColor(Qt::blue);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setGeometry(place);
+    HintService::setHint(button, hint);
+    return button;
+}
+
+} // namespace
+
+Tresult::Tresult(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("result"));
+    setWindowTitle(QStringLiteral("Итого..."));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(525, 370);
+
+    for (int i = 0; i < 19; ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QLatin1String(kLabelOrder[i]));
+        label->setFont(ButtonFont());
+        label->setTextFormat(Qt::PlainText);
+        label->setStyleSheet(QStringLiteral("color: maroon;"));
+        label->move(8, kLabelTops[i]);
+    }
+
+    SpeedButton5 = Button(this, "SpeedButton5", QStringLiteral("Подробнее"),
+                          QStringLiteral("Больше информации, о Вас"), {325, 35, 141, 21});
+    SpeedButton4 = Button(this, "SpeedButton4", QStringLiteral("Подробнее"),
+                          QStringLiteral("Ну, \"типа\", графички биоритмов"), {325, 70, 141, 51});
+    // The chart and the horoscope come with their own windows.
+    SpeedButton4->setEnabled(false);
+    SpeedButton5->setEnabled(false);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(280, 70, 36, 51);
+    Image1->setAlignment(Qt::AlignCenter);
+    const QPixmap picture(QStringLiteral(":/result-picture"));
+    if (!picture.isNull())
+        Image1->setPixmap(picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    panel1 = new QFrame(this);
+    panel1->setObjectName(QStringLiteral("panel1"));
+    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel1->setGeometry(0, height() - 41, width(), 41);
+    SpeedButton1 = Button(panel1, "SpeedButton1", QStringLiteral("Угу"),
+                          QStringLiteral("Лучше нажмите на \"Диагноз\""), {136, 8, 65, 25});
+    SpeedButton2 = Button(panel1, "SpeedButton2", QStringLiteral("Диагноз"), QStringLiteral("Правильно, вам сюда"),
+                          {208, 8, 65, 25});
+    SpeedButton3 = Button(panel1, "SpeedButton3", QStringLiteral("Справка"),
+                          QStringLiteral("Чавото не понятно? Пишите на ") + QLatin1String(AuthorMail),
+                          {280, 8, 65, 25});
+    connect(SpeedButton1, &FlatButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
+    connect(SpeedButton2, &FlatButton::clicked, this, Guarded([this] { SpeedButton2Click(); }));
+    connect(SpeedButton3, &FlatButton::clicked, this, Guarded([this] { SpeedButton3Click(); }));
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QLabel* Tresult::ResultLabel(const char* name) const
+{
+    return findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+void Tresult::SpeedButton1Click()
+{
+    close();
+}
+
+void Tresult::SpeedButton2Click()
+{
+    ShowFreshModal(Analys, this);
+}
+
+void Tresult::SpeedButton3Click()
+{
+    CurrentShell().Open("help.chm", Shell::Show::Maximized);
+}
+
+void FillResultWindow(const ProfileRecord& profile, const CalcState& state, const BodyMetrics& metrics)
+{
+    if (!result)
+        return;
+    for (const ResultLine& line : ResultLines(profile, state, metrics, DecimalSeparator())) {
+        if (QLabel* label = result->ResultLabel(line.Label)) {
+            label->setText(QString::fromStdString(line.Text));
+            label->adjustSize();
+        }
+    }
+}

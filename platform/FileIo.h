@@ -51,5 +51,9 @@ inline std::string File::ReadAll()
     return data;
 }
 
+// Moves `from` over `to` in one step: a reader sees either the old `to` or the whole new
+// one, never a mixture. Raises IoError naming `to`.
+void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // The readable Russian text of a system error, as the error box shows it.
 std::string IoErrorText(int code, const std::filesystem::path& path);

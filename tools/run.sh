@@ -8,6 +8,6 @@ ortavi_need build
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORTAVI_BUILD_TESTS=OFF
 cmake --build build
 
-echo
-echo "Built: the calculation core (build/libortavi_logic.a) and the data-file tool (build/tools/ortavi-scramble)."
-echo "The program window comes with the next step of the build; then this command starts it."
+# The build folder is the program folder: the program runs with it as its current folder.
+cd build
+exec ./Ortavi

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -125,4 +126,10 @@ void File::Close()
     handle_ = kClosed;
     if (::close(fd) != 0 && errno != EINTR)
         Fail(errno, path_);
+}
+
+void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        Fail(errno, to);
 }

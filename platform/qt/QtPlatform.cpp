@@ -11,8 +11,9 @@ void InstallFontSubstitutes()
         if (!families.contains(family, Qt::CaseInsensitive))
             QFont::insertSubstitutions(family, lookAlikes);
     };
-    // Comic Neue has no Cyrillic; Klee One supplies the Russian letters in a hand-drawn style.
-    substitute("Comic Sans MS", QStringList{"Comic Neue", "Klee One", "DejaVu Sans"});
+    // Comic Neue has no Cyrillic letters; Andika, a friendly rounded hand of about the same
+    // width, supplies the Russian ones.
+    substitute("Comic Sans MS", QStringList{"Comic Neue", "Andika", "DejaVu Sans"});
     substitute("MS Sans Serif", QStringList{"Liberation Sans", "DejaVu Sans"});
     substitute("Arial", QStringList{"Liberation Sans", "DejaVu Sans"});
 }

@@ -10,7 +10,8 @@ public:
     virtual ~Paths() = default;
     // The folder of the running executable.
     virtual std::string ProgramFolder() const = 0;
-    // The user's temporary folder (on Linux a private per-user folder, mode 0700).
+    // The user's temporary folder (on Linux a private per-user folder, mode 0700). Raises
+    // IoError when no such folder can be had.
     virtual std::string TempFolder() const = 0;
 };
 

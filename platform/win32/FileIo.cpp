@@ -117,3 +117,9 @@ void File::Close()
     if (!::CloseHandle(h))
         Fail(::GetLastError(), path_);
 }
+
+void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
+        Fail(::GetLastError(), to);
+}

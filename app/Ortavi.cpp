@@ -1,0 +1,31 @@
+#include "app/Entry.h"
+#include "app/StartupTable.h"
+#include "app/main.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtServices.h"
+#include "platform/qt/StartupProbe.h"
+#include "platform/widgets/SingleInstance.h"
+
+int main(int argc, char** argv)
+{
+    OrtaviApplication app(argc, argv);
+    InstallFontSubstitutes();
+    QtServices services;
+
+    // A second start only brings the running program to the front.
+    SingleInstance instance(QStringLiteral("Ortavi"));
+    if (!instance.isPrimary())
+        return 0;
+
+    QWidget* mainWindow = StartUp(LongLivedWindows());
+    if (mainWindow == nullptr)
+        return 1;
+    if (Form1)
+        Form1->AttachSingleInstance(&instance);
+    ReportWhenShown(mainWindow);
+    mainWindow->show();
+    const int code = app.exec();
+    DestroyLongLivedWindows();
+    return code;
+}

@@ -1,0 +1,110 @@
+#pragma once
+// The main window: the person's inputs, today's date, the animated title and the buttons of
+// every command. Calculate reads the inputs through PersonInputs, fills the current profile
+// and CalcState below, fills the result window and shows it.
+
+#include "calc/Person.h"
+#include "calc/PersonInput.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+
+class BalloonHints;
+class FlatButton;
+class FormMagnet;
+class FormRoller;
+class FormTopmost;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QSlider;
+class QTimer;
+class ShowHideAnimation;
+class SingleInstance;
+class QAction;
+
+class TForm1 : public QMainWindow, public PersonInputs {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Pushes settings.ini onto the window's components.
+    void ApplySettings();
+    // Answers a second start of the program by coming to the front.
+    void AttachSingleInstance(SingleInstance* instance);
+
+    void FormCreate();
+    void Timer1Timer();
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void SpeedButton1Click();
+    void Edit1Exit();
+    void Edit3Exit();
+
+    // PersonInputs
+    std::string DayText() const override;
+    int MonthIndex() const override;
+    std::string YearText() const override;
+    std::string NameText() const override;
+    bool Male() const override;
+    bool Female() const override;
+    int Height() const override;
+    int Weight() const override;
+    void FocusDay() override;
+    void FocusYear() override;
+    void FocusName() override;
+
+    // The controls, named as the window's designer named them.
+    QLineEdit* Edit2 = nullptr;
+    FlatButton* SpeedButton6 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QSlider* TrackBar2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QSlider* TrackBar1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    FlatButton* SpeedButton5 = nullptr;
+    FlatButton* SpeedButton4 = nullptr;
+    FlatButton* SpeedButton3 = nullptr;
+    QLabel* Label6 = nullptr;
+    FlatButton* SpeedButton7 = nullptr;
+    FlatButton* SpeedButton1 = nullptr;
+    FlatButton* SpeedButton2 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    BalloonHints* DanHint1 = nullptr;
+    ShowHideAnimation* acAnimationEffect1 = nullptr;
+    FormRoller* acFormRoller1 = nullptr;
+    FormTopmost* acFormTopmost1 = nullptr;
+    FormMagnet* acFormMagnet1 = nullptr;
+    QAction* Escape = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class Background;
+
+    void BuildControls();
+    void BuildWindowCommands();
+    void WriteLaunchData();
+    void SetSexBox(QCheckBox* box, bool checked);
+
+    QPixmap BackgroundTile;
+    QGroupBox* groupName_ = nullptr;
+    bool closingAnimated_ = false;
+};
+
+// The long-lived main window, and the current person and results that the other windows read.
+extern QPointer<TForm1> Form1;
+extern ProfileRecord CurrentProfile;
+extern CalcState CurrentCalcState;

@@ -1,0 +1,84 @@
+#include "app/Entry.h"
+#include "app/StartupTable.h"
+#include "app/main.h"
+#include "calc/Analyz.h"
+#include "calc/Unit2.h"
+#include "extras/Loading.h"
+#include "platform/qt/Application.h"
+#include "platform/widgets/GradientProgressBar.h"
+#include "support/QtTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+namespace {
+
+class StartupWindowTest : public ::testing::Test {
+protected:
+    WindowTestEnvironment env{At(2026, 12, 11, 9, 0, 0)};
+    ~StartupWindowTest() override { DestroyLongLivedWindows(); }
+};
+
+TEST_F(StartupWindowTest, SplashCountsFromTenWhileTheMainWindowIsMadeToOneHundred)
+{
+    std::vector<StartupWindow> windows = LongLivedWindows();
+    int progressDuringMainWindow = -1;
+    bool iniWrittenThen = false;
+    std::vector<int> progress;
+    ASSERT_EQ(windows.front().Group, 'A');
+    windows.front().Create = [&, create = windows.front().Create] {
+        ASSERT_TRUE(LOADD);
+        EXPECT_TRUE(LOADD->isVisible());
+        progressDuringMainWindow = LOADD->dxfProgressBar1->value();
+        QObject::connect(LOADD->dxfProgressBar1, &GradientProgressBar::valueChanged,
+                         [&](int value) { progress.push_back(value); });
+        create();
+        iniWrittenThen = std::filesystem::exists(env.ProgramFile("ortavi.ini"));
+    };
+    EXPECT_EQ(ApplicationTitle(), QStringLiteral("Ortavi"));
+
+    QWidget* main = StartUp(windows);
+
+    EXPECT_EQ(progressDuringMainWindow, 10);
+    EXPECT_TRUE(iniWrittenThen) << "the main window's creation runs while the splash shows 10";
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(progress.front(), 28);
+    EXPECT_EQ(progress.back(), 100);
+    EXPECT_FALSE(LOADD) << "the splash is gone once start-up is over";
+    EXPECT_EQ(main, Form1.data());
+    EXPECT_TRUE(result);
+    EXPECT_TRUE(Analys);
+    EXPECT_FALSE(Form1->isVisible()) << "the message loop shows the main window, not the start-up";
+    EXPECT_TRUE(env.log.empty());
+}
+
+TEST_F(StartupWindowTest, AWindowThatCannotBeMadeIsReportedAndTheRestStarts)
+{
+    std::vector<StartupWindow> windows = LongLivedWindows();
+    for (StartupWindow& window : windows)
+        if (window.Group == 'K')
+            window.Create = [] { throw std::runtime_error("no memory for the result window"); };
+
+    QWidget* main = StartUp(windows);
+
+    EXPECT_EQ(env.log, EventLog{"message[Ошибочка вышла...]:Не могу создать форму Result!!!"});
+    EXPECT_EQ(main, Form1.data());
+    EXPECT_FALSE(result);
+    EXPECT_TRUE(Analys);
+}
+
+TEST_F(StartupWindowTest, WithoutAMainWindowTheFirstWindowMadeStandsIn)
+{
+    std::vector<StartupWindow> windows = LongLivedWindows();
+    windows.front().Create = [] { throw std::runtime_error("broken"); };
+
+    QWidget* main = StartUp(windows);
+
+    EXPECT_EQ(env.log, EventLog{"message[Ошибочка вышла...]:Не могу создать форму MainForm!!!"});
+    EXPECT_FALSE(Form1);
+    EXPECT_EQ(main, result.data());
+}
+
+} // namespace

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/services/Paths.h"
+#include "platform/services/Shell.h"
+#include "support/TestSupport.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QDialog;
+
+// A shell that only writes down what it was asked to open.
+class RecordingShell final : public Shell {
+public:
+    explicit RecordingShell(EventLog& log) : log_(log) {}
+    void Open(const std::string& target, Show show) override
+    {
+        log_.push_back("open:" + target + (show == Show::Maximized ? " maximized" : ""));
+    }
+
+private:
+    EventLog& log_;
+};
+
+// Everything a window test needs around the windows: scripted dialogs, a fixed clock, the
+// program and temporary folders in a fresh test folder, the decimal comma of a Russian
+// desktop, the real clipboard, and a modal runner that logs "modal:<objectName>" and runs
+// `onModal` instead of a modal loop. Restores it all at the end.
+class WindowTestEnvironment {
+public:
+    explicit WindowTestEnvironment(LocalTime now);
+    ~WindowTestEnvironment();
+
+    EventLog log;
+    TempDir folder;
+    FixedClock clock;
+    std::function<void(QDialog&)> onModal;
+
+    std::string ProgramFile(const char* name) const;
+
+private:
+    ScriptedDialogs dialogs_;
+    RecordingShell shell_;
+    std::unique_ptr<FixedPaths> paths_;
+    std::unique_ptr<class QtClipboard> clipboard_;
+};
