@@ -88,6 +88,14 @@ FlatButton* Button(QWidget* parent, const char* name, const QString& caption, co
     button->setFont(PixelFont(QStringLiteral("Comic Sans MS"), 13, true));
     button->setCursor(Qt::PointingHandCursor);
     button->setGeometry(place);
+    // A stand-in font may run wider than the one the column was drawn for: narrow the
+    // letters rather than cut the caption.
+    const int room = place.width() - 4;
+    if (const int advance = button->fontMetrics().horizontalAdvance(caption); advance > room) {
+        QFont font = button->font();
+        font.setStretch(100 * room / advance);
+        button->setFont(font);
+    }
     HintService::setHint(button, hint);
     return button;
 }

@@ -27,12 +27,13 @@ QFont CrispFont(int pixelSize)
 }
 
 // The smallest rectangle holding every pixel of `color`; empty when there is none.
+// Pixels are compared as RGB values: QColor's own equality also compares the colour model.
 QRect BoxOf(const QImage& image, QColor color)
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == color)
+            if (image.pixel(x, y) == color.rgb())
                 box |= QRect(x, y, 1, 1);
     return box;
 }
@@ -42,7 +43,7 @@ int CountOf(const QImage& image, QColor color)
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == color;
+            count += image.pixel(x, y) == color.rgb();
     return count;
 }
 
@@ -301,7 +302,7 @@ int FilledWidth(const QImage& image)
     const QColor window = QApplication::palette().color(QPalette::Window);
     int filled = 0;
     for (int x = kFrame; x < image.width() - kFrame; ++x)
-        filled += image.pixelColor(x, image.height() / 2) != window;
+        filled += image.pixel(x, image.height() / 2) != window.rgb();
     return filled;
 }
 

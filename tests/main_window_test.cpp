@@ -2,6 +2,10 @@
 
 #include "calc/Unit2.h"
 #include "platform/qt/Application.h"
+#include "platform/widgets/FlatButton.h"
+#include "platform/widgets/FormRoller.h"
+#include "platform/widgets/FormTopmost.h"
+#include "platform/widgets/Hints.h"
 #include "support/QtTestSupport.h"
 
 #include <QCheckBox>
@@ -9,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -170,6 +176,80 @@ TEST_F(MainWindowTest, DateFieldsAreCorrectedWhenTheyLoseTheFocus)
     EXPECT_EQ(env.log[0].rfind("error:", 0), 0u) << env.log[0];
     EXPECT_EQ(form->Edit1->maxLength(), 2);
     EXPECT_EQ(form->Edit3->maxLength(), 4);
+}
+
+TEST_F(MainWindowTest, StatusBarShowsTheHintOfTheControlUnderTheMouse)
+{
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTest::mouseMove(form->Label2);
+    struct Row {
+        QWidget* control;
+        const char* hint;
+    };
+    for (const Row& row : {Row{form->SpeedButton1, "Скорей жмите сюда"}, Row{form->Edit1, "День вашего рождения"},
+                           Row{form->CheckBox2, "Все мы не совершенны :)"},
+                           Row{form->SpeedButton2, "Сюда жать не надо!!!"}}) {
+        QTest::mouseMove(row.control, QPoint(5, 5));
+        EXPECT_EQ(form->statusBar()->currentMessage(), QString::fromUtf8(row.hint));
+        EXPECT_EQ(row.control->toolTip(), QString::fromUtf8(row.hint));
+    }
+}
+
+TEST_F(MainWindowTest, HintsAreQuickAndBalloonsWaitForTheSettings)
+{
+    EXPECT_EQ(HintService::Instance().hintPause(), 100);
+    ASSERT_NE(form->DanHint1, nullptr);
+    EXPECT_FALSE(form->DanHint1->hintActive());
+    EXPECT_EQ(form->DanHint1->cornerRadius(), 18);
+    EXPECT_EQ(form->DanHint1->balloonWidth(), 250);
+    EXPECT_EQ(form->DanHint1->hintPauseTime(), 3000);
+    EXPECT_TRUE(form->DanHint1->font().italic());
+    EXPECT_EQ(form->DanHint1->font().family(), QStringLiteral("Arial"));
+}
+
+TEST_F(MainWindowTest, CaptionCommandsRollTheWindowAndKeepItOnTop)
+{
+    form->show();
+    auto* roll = form->findChild<FlatButton*>(QStringLiteral("RollButton"));
+    auto* topmost = form->findChild<FlatButton*>(QStringLiteral("TopmostButton"));
+    ASSERT_NE(roll, nullptr);
+    ASSERT_NE(topmost, nullptr);
+    EXPECT_EQ(roll->toolTip(), QStringLiteral("Начальник идет?"));
+
+    QTest::mouseClick(roll, Qt::LeftButton);
+    EXPECT_TRUE(form->acFormRoller1->isRolled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->height() < 100; }, 3000));
+    EXPECT_TRUE(roll->isVisible()) << "the way back stays in reach";
+    EXPECT_EQ(roll->toolTip(), QStringLiteral("Ну что, ушел?"));
+    QTest::mouseClick(roll, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->height() == 417; }, 3000));
+
+    QTest::mouseClick(topmost, Qt::LeftButton);
+    EXPECT_TRUE(form->acFormTopmost1->isTopmost());
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
+    QTest::mouseClick(topmost, Qt::LeftButton);
+    EXPECT_FALSE(form->acFormTopmost1->isTopmost());
+}
+
+TEST_F(MainWindowTest, WindowHasTheSizeAndCaptionOfItsDesign)
+{
+    EXPECT_EQ(form->size(), QSize(338, 417));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Ortavi"));
+    EXPECT_EQ(form->ComboBox1->currentIndex(), -1);
+    EXPECT_EQ(form->ComboBox1->count(), 12);
+    EXPECT_EQ(form->ComboBox1->itemText(11), QStringLiteral("Декабрь"));
+    EXPECT_EQ(form->TrackBar1->minimum(), 20);
+    EXPECT_EQ(form->TrackBar1->maximum(), 180);
+    EXPECT_EQ(form->TrackBar2->minimum(), 100);
+    EXPECT_EQ(form->TrackBar2->maximum(), 220);
+    EXPECT_FALSE(form->Male());
+    EXPECT_FALSE(form->Female());
+    // Every caption fits its control.
+    for (FlatButton* button : form->findChildren<FlatButton*>())
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width())
+            << button->objectName().toStdString();
 }
 
 } // namespace
