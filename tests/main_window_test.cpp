@@ -6,6 +6,7 @@
 #include "platform/widgets/FormRoller.h"
 #include "platform/widgets/FormTopmost.h"
 #include "platform/widgets/Hints.h"
+#include "platform/widgets/ShowHideAnimation.h"
 #include "support/QtTestSupport.h"
 
 #include <QCheckBox>
@@ -230,6 +231,23 @@ TEST_F(MainWindowTest, CaptionCommandsRollTheWindowAndKeepItOnTop)
     EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
     QTest::mouseClick(topmost, Qt::LeftButton);
     EXPECT_FALSE(form->acFormTopmost1->isTopmost());
+}
+
+TEST_F(MainWindowTest, ClosingPlaysTheHideAnimationFirstThenCloses)
+{
+    form->acAnimationEffect1->setAnimateOnHide(true);
+    form->acAnimationEffect1->setEffect(ShowHideAnimation::Effect::Spin);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->close();
+    EXPECT_TRUE(form->isVisible()) << "still on screen while it comes apart";
+    EXPECT_TRUE(form->acAnimationEffect1->isRunning());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 3000));
+
+    form->acAnimationEffect1->setAnimateOnHide(false);
+    form->show();
+    form->close();
+    EXPECT_FALSE(form->isVisible()) << "without the animation the window goes at once";
 }
 
 TEST_F(MainWindowTest, WindowHasTheSizeAndCaptionOfItsDesign)
