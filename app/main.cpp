@@ -11,6 +11,7 @@
 #include "platform/qt/Application.h"
 #include "platform/qt/Locale.h"
 #include "platform/qt/Modal.h"
+#include "platform/qt/WindowLayout.h"
 #include "platform/widgets/FlatButton.h"
 #include "platform/widgets/FormMagnet.h"
 #include "platform/widgets/FormRoller.h"
@@ -29,7 +30,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QScreen>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
@@ -49,14 +49,6 @@ constexpr int kTitleLimit = 27;
 const QColor kWeightGreen(0, 128, 0);
 const QColor kWeightRed(255, 0, 0);
 const QColor kWeightYellow(255, 255, 0);
-
-QFont PixelFont(const QString& family, int pixels, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 QString DateText(LocalTime now, bool withTime)
 {
@@ -82,22 +74,30 @@ QGroupBox* GroupBox(QWidget* parent, const QString& caption, const QString& hint
 
 FlatButton* Button(QWidget* parent, const char* name, const QString& caption, const QString& hint, QRect place)
 {
-    auto* button = new FlatButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(caption);
-    button->setFont(PixelFont(QStringLiteral("Comic Sans MS"), 13, true));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setGeometry(place);
-    // A stand-in font may run wider than the one the column was drawn for: narrow the
-    // letters rather than cut the caption.
-    const int room = place.width() - 4;
-    if (const int advance = button->fontMetrics().horizontalAdvance(caption); advance > room) {
-        QFont font = button->font();
-        font.setStretch(100 * room / advance);
-        button->setFont(font);
-    }
-    HintService::setHint(button, hint);
-    return button;
+    return PlaceFlatButton(parent, name, caption, hint, place, PixelFont(QStringLiteral("Comic Sans MS"), 13, true));
+}
+
+// A slider of the person's height or weight with the label that reads it out below.
+QSlider* Slider(QGroupBox* box, const char* name, int minimum, int maximum)
+{
+    auto* slider = new QSlider(Qt::Horizontal, box);
+    slider->setObjectName(QLatin1String(name));
+    slider->setRange(minimum, maximum);
+    slider->setValue(minimum);
+    slider->setTickInterval(20);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setGeometry(10, 26, 197, 32);
+    return slider;
+}
+
+QLabel* SliderLabel(QGroupBox* box, const char* name, const QString& text, bool bold)
+{
+    auto* label = new QLabel(text, box);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13, bold));
+    label->setGeometry(10, 64, 197, 24);
+    return label;
 }
 
 QLabel* Caption(QWidget* parent, const QString& text, QPoint at)
@@ -218,32 +218,12 @@ void TForm1::BuildControls()
 
     // Height and weight.
     auto* heightBox = GroupBox(body, QStringLiteral("Ваш рост?"), QStringLiteral("Ваш рост"), {8, 173, 217, 104});
-    TrackBar2 = new QSlider(Qt::Horizontal, heightBox);
-    TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
-    TrackBar2->setRange(100, 220);
-    TrackBar2->setValue(100);
-    TrackBar2->setTickInterval(20);
-    TrackBar2->setTickPosition(QSlider::TicksBelow);
-    TrackBar2->setGeometry(10, 26, 197, 32);
-    Label2 = new QLabel(QStringLiteral("100 см."), heightBox);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setAlignment(Qt::AlignCenter);
-    Label2->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13));
-    Label2->setGeometry(10, 64, 197, 24);
+    TrackBar2 = Slider(heightBox, "TrackBar2", 100, 220);
+    Label2 = SliderLabel(heightBox, "Label2", QStringLiteral("100 см."), false);
 
     auto* weightBox = GroupBox(body, QStringLiteral("Ваш вес?"), QStringLiteral("Ваш вес"), {8, 284, 217, 104});
-    TrackBar1 = new QSlider(Qt::Horizontal, weightBox);
-    TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
-    TrackBar1->setRange(20, 180);
-    TrackBar1->setValue(20);
-    TrackBar1->setTickInterval(20);
-    TrackBar1->setTickPosition(QSlider::TicksBelow);
-    TrackBar1->setGeometry(10, 26, 197, 32);
-    Label1 = new QLabel(QStringLiteral("20 кг."), weightBox);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13, true));
-    Label1->setGeometry(10, 64, 197, 24);
+    TrackBar1 = Slider(weightBox, "TrackBar1", 20, 180);
+    Label1 = SliderLabel(weightBox, "Label1", QStringLiteral("20 кг."), true);
     QPalette weightPalette = Label1->palette();
     weightPalette.setColor(QPalette::WindowText, kWeightGreen);
     Label1->setPalette(weightPalette);
@@ -320,8 +300,7 @@ void TForm1::BuildControls()
     Timer1->start();
 
     setFixedSize(kClientWidth, kClientHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 void TForm1::BuildWindowCommands()

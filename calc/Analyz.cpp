@@ -3,14 +3,13 @@
 #include "app/main.h"
 #include "data/Tools.h"
 #include "platform/qt/Application.h"
+#include "platform/qt/WindowLayout.h"
 #include "platform/widgets/FlatButton.h"
 #include "platform/widgets/Hints.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QGuiApplication>
-#include <QScreen>
 
 QPointer<TAnalys> Analys;
 
@@ -37,11 +36,7 @@ QIcon CopyGlyph()
 
 TAnalys::TAnalys(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Analys"));
-    setWindowTitle(QStringLiteral("Ваш диагноз"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(297, 337);
+    SetUpFixedDialog(*this, "Analys", QStringLiteral("Ваш диагноз"), {297, 337});
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -49,40 +44,20 @@ TAnalys::TAnalys(QWidget* parent) : QDialog(parent)
     Label1->setWordWrap(true);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(11);
-    Label1->setFont(font);
+    Label1->setFont(PixelFont(QStringLiteral("Comic Sans MS"), 11));
     Label1->setStyleSheet(QStringLiteral("color: maroon;"));
 
-    panel1 = new QFrame(this);
-    panel1->setObjectName(QStringLiteral("panel1"));
-    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel1->setGeometry(0, height() - 41, width(), 41);
+    panel1 = BottomPanel(*this, 41);
 
-    SpeedButton1 = new FlatButton(panel1);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setText(QStringLiteral("Понял"));
-    QFont buttonFont(QStringLiteral("Comic Sans MS"));
-    buttonFont.setPixelSize(13);
-    buttonFont.setBold(true);
-    SpeedButton1->setFont(buttonFont);
-    SpeedButton1->setTextColor(QColor(128, 0, 0));
-    SpeedButton1->setCursor(Qt::PointingHandCursor);
-    SpeedButton1->setGeometry(112, 8, 65, 25);
-    HintService::setHint(SpeedButton1, QStringLiteral("Точно всё понял?"));
-
-    SpeedButton2 = new FlatButton(panel1);
-    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
+    SpeedButton1 = PlaceFlatButton(panel1, "SpeedButton1", QStringLiteral("Понял"), QStringLiteral("Точно всё понял?"),
+                                   {112, 8, 65, 25}, PixelFont(QStringLiteral("Comic Sans MS"), 13, true),
+                                   QColor(128, 0, 0));
+    SpeedButton2 = PlaceFlatButton(panel1, "SpeedButton2", QString(), QStringLiteral("Скопировать в буфер, однако!!!"),
+                                   {width() - 23 - 8, 10, 23, 22}, font());
     SpeedButton2->setIcon(CopyGlyph());
-    SpeedButton2->setGeometry(width() - 23 - 8, 10, 23, 22);
-    SpeedButton2->setCursor(Qt::PointingHandCursor);
-    HintService::setHint(SpeedButton2, QStringLiteral("Скопировать в буфер, однако!!!"));
 
     connect(SpeedButton1, &FlatButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
     connect(SpeedButton2, &FlatButton::clicked, this, Guarded([this] { SpeedButton2Click(); }));
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TAnalys::showEvent(QShowEvent* event)

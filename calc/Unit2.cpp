@@ -4,6 +4,7 @@
 #include "calc/Analyz.h"
 #include "calc/Diagnosis.h"
 #include "platform/qt/Application.h"
+#include "platform/qt/WindowLayout.h"
 #include "platform/qt/Locale.h"
 #include "platform/qt/Modal.h"
 #include "platform/services/Shell.h"
@@ -12,8 +13,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QGuiApplication>
-#include <QScreen>
 
 QPointer<Tresult> result;
 
@@ -28,34 +27,19 @@ constexpr const char* kLabelOrder[19] = {"Label2",  "Label1",  "Label17", "Label
 
 QFont ButtonFont()
 {
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    return font;
+    return PixelFont(QStringLiteral("Comic Sans MS"), 13, true);
 }
 
 FlatButton* Button(QWidget* parent, const char* name, const QString& caption, const QString& hint, QRect place)
 {
-    auto* button = new FlatButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setText(caption);
-    button->setFont(ButtonFont());
-    button->setTextColor(Qt::blue);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setGeometry(place);
-    HintService::setHint(button, hint);
-    return button;
+    return PlaceFlatButton(parent, name, caption, hint, place, ButtonFont(), Qt::blue);
 }
 
 } // namespace
 
 Tresult::Tresult(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("result"));
-    setWindowTitle(QStringLiteral("Итого..."));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(525, 370);
+    SetUpFixedDialog(*this, "result", QStringLiteral("Итого..."), {525, 370});
 
     for (int i = 0; i < 19; ++i) {
         auto* label = new QLabel(this);
@@ -82,10 +66,7 @@ Tresult::Tresult(QWidget* parent) : QDialog(parent)
     if (!picture.isNull())
         Image1->setPixmap(picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    panel1 = new QFrame(this);
-    panel1->setObjectName(QStringLiteral("panel1"));
-    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel1->setGeometry(0, height() - 41, width(), 41);
+    panel1 = BottomPanel(*this, 41);
     SpeedButton1 = Button(panel1, "SpeedButton1", QStringLiteral("Угу"),
                           QStringLiteral("Лучше нажмите на \"Диагноз\""), {136, 8, 65, 25});
     SpeedButton2 = Button(panel1, "SpeedButton2", QStringLiteral("Диагноз"), QStringLiteral("Правильно, вам сюда"),
@@ -96,9 +77,6 @@ Tresult::Tresult(QWidget* parent) : QDialog(parent)
     connect(SpeedButton1, &FlatButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
     connect(SpeedButton2, &FlatButton::clicked, this, Guarded([this] { SpeedButton2Click(); }));
     connect(SpeedButton3, &FlatButton::clicked, this, Guarded([this] { SpeedButton3Click(); }));
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 QLabel* Tresult::ResultLabel(const char* name) const

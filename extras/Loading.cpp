@@ -1,12 +1,12 @@
 #include "extras/Loading.h"
 
+#include "platform/qt/WindowLayout.h"
+#include "platform/widgets/FlatButton.h"
 #include "platform/widgets/GradientProgressBar.h"
 #include "platform/widgets/Label3D.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QGuiApplication>
-#include <QScreen>
 
 QPointer<TLOADD> LOADD;
 
@@ -14,10 +14,7 @@ namespace {
 
 QFont ComicBold16()
 {
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(16);
-    font.setBold(true);
-    return font;
+    return PixelFont(QStringLiteral("Comic Sans MS"), 16, true);
 }
 
 } // namespace
@@ -65,6 +62,5 @@ TLOADD::TLOADD(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::Framele
     dxfProgressBar1->setEndColor(Qt::white);
     dxfProgressBar1->setShowPercentage(true);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }

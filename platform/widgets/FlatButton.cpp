@@ -1,5 +1,7 @@
 #include "platform/widgets/FlatButton.h"
 
+#include "platform/widgets/Hints.h"
+
 #include <QColor>
 #include <QEnterEvent>
 #include <QKeyEvent>
@@ -136,4 +138,33 @@ void FlatButton::setHovered(bool hovered)
         return;
     hovered_ = hovered;
     update();
+}
+
+FlatButton* PlaceFlatButton(QWidget* parent, const char* objectName, const QString& caption, const QString& hint,
+                            QRect place, const QFont& font, const QColor& textColor)
+{
+    auto* button = new FlatButton(parent);
+    button->setObjectName(QLatin1String(objectName));
+    button->setText(caption);
+    button->setFont(font);
+    if (textColor.isValid())
+        button->setTextColor(textColor);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setGeometry(place);
+    const int room = place.width() - 4;
+    if (const int advance = button->fontMetrics().horizontalAdvance(caption); advance > room && advance > 0) {
+        QFont narrowed = font;
+        narrowed.setStretch(100 * room / advance);
+        button->setFont(narrowed);
+    }
+    HintService::setHint(button, hint);
+    return button;
+}
+
+QFont PixelFont(const QString& family, int pixels, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
 }

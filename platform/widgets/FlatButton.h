@@ -34,3 +34,12 @@ private:
 
     bool hovered_ = false;
 };
+
+// A button as the windows lay them out: named, placed, in its font and colour, with a hand
+// cursor and its hint. A caption that the font in use makes too wide for the button is
+// narrowed rather than cut (a stand-in font may run wider than the one it replaces).
+FlatButton* PlaceFlatButton(QWidget* parent, const char* objectName, const QString& caption, const QString& hint,
+                            QRect place, const QFont& font, const QColor& textColor = QColor());
+
+// A font of a size in pixels, as the windows give their fonts.
+QFont PixelFont(const QString& family, int pixels, bool bold = false);
