@@ -271,3 +271,23 @@ TEST_F(MainWindowTest, WindowHasTheSizeAndCaptionOfItsDesign)
 }
 
 } // namespace
+
+#include "platform/qt/QtServices.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+namespace {
+
+TEST(InformationBoxTest, HasOneButtonThatReadsUgu)
+{
+    const auto box = MakeInformationBox("Введите ваше имя");
+    ASSERT_EQ(box->buttons().size(), 1);
+    EXPECT_EQ(box->buttons().front()->text(), QStringLiteral("Угу"));
+    EXPECT_EQ(box->text(), QStringLiteral("Введите ваше имя"));
+    EXPECT_EQ(box->icon(), QMessageBox::Information);
+    EXPECT_EQ(box->font().pixelSize(), 11);
+    EXPECT_EQ(box->checkBox(), nullptr) << "no box for hiding the message in future";
+}
+
+} // namespace

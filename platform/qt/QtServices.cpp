@@ -44,21 +44,26 @@ bool QtDialogs::Confirm(const std::string& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtDialogs::Information(const std::string& text)
+std::unique_ptr<QMessageBox> MakeInformationBox(const std::string& text)
 {
-    QMessageBox box(QApplication::activeWindow());
-    box.setIcon(QMessageBox::Information);
-    box.setWindowTitle(ApplicationTitle());
-    box.setText(Q(text));
+    auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
+    box->setObjectName(QStringLiteral("acInfoBox1"));
+    box->setIcon(QMessageBox::Information);
+    box->setWindowTitle(ApplicationTitle());
+    box->setText(Q(text));
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPixelSize(11);
-    box.setFont(font);
-    box.setStyleSheet(QStringLiteral("QLabel { color: blue; }"));
-    QPushButton* ok = box.addButton(QStringLiteral("Угу"), QMessageBox::AcceptRole);
-    ok->setStyleSheet(QStringLiteral("color: palette(button-text);"));
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
-    box.exec();
+    box->setFont(font);
+    box->setStyleSheet(QStringLiteral("QLabel { color: blue; }"));
+    QPushButton* ok = box->addButton(QStringLiteral("Угу"), QMessageBox::AcceptRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
+    return box;
+}
+
+void QtDialogs::Information(const std::string& text)
+{
+    MakeInformationBox(text)->exec();
 }
 
 void QtDialogs::Error(const std::string& text)

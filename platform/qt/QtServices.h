@@ -4,6 +4,10 @@
 #include "platform/services/Dialogs.h"
 #include "platform/services/Shell.h"
 
+#include <memory>
+
+class QMessageBox;
+
 // The services that need the window system, over Qt.
 
 class QtDialogs final : public Dialogs {
@@ -16,6 +20,9 @@ public:
     void Error(const std::string& text) override;
     void Beep() override;
 };
+
+// The information box, built but not shown.
+std::unique_ptr<QMessageBox> MakeInformationBox(const std::string& text);
 
 class QtShell final : public Shell {
 public:

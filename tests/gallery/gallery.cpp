@@ -5,7 +5,9 @@
 #include "calc/Analyz.h"
 #include "calc/Unit2.h"
 #include "extras/Loading.h"
+#include "calc/PersonInput.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtServices.h"
 #include "platform/widgets/FlatButton.h"
 #include "platform/widgets/GradientProgressBar.h"
 #include "platform/widgets/Label3D.h"
@@ -16,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSlider>
 #include <QTest>
 
@@ -83,6 +86,8 @@ int main(int argc, char** argv)
     QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
     QTest::mouseClick(resultWindow.SpeedButton2, Qt::LeftButton);
     result = nullptr;
+
+    Save(*MakeInformationBox(ValidationText::kTooOld), "info-box");
 
     for (const std::string& line : env.log)
         std::printf("%s\n", line.c_str());
