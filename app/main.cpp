@@ -224,9 +224,7 @@ void TForm1::BuildControls()
     auto* weightBox = GroupBox(body, QStringLiteral("Ваш вес?"), QStringLiteral("Ваш вес"), {8, 284, 217, 104});
     TrackBar1 = Slider(weightBox, "TrackBar1", 20, 180);
     Label1 = SliderLabel(weightBox, "Label1", QStringLiteral("20 кг."), true);
-    QPalette weightPalette = Label1->palette();
-    weightPalette.setColor(QPalette::WindowText, kWeightGreen);
-    Label1->setPalette(weightPalette);
+    SetTextColor(Label1, kWeightGreen);
     connect(TrackBar1, &QSlider::valueChanged, this, Guarded([this] { TrackBar1Change(); }));
     connect(TrackBar2, &QSlider::valueChanged, this, Guarded([this] { TrackBar2Change(); }));
 
@@ -265,7 +263,7 @@ void TForm1::BuildControls()
     Label6->setWordWrap(true);
     Label6->setFont(PixelFont(QStringLiteral("Comic Sans MS"), 12));
     Label6->setCursor(Qt::PointingHandCursor);
-    Label6->setStyleSheet(QStringLiteral("color: red;"));
+    SetTextColor(Label6, Qt::red);
     HintService::setHint(Label6, QStringLiteral("Сегодняшняя дата"));
     SpeedButton7 = Button(dateBox, "SpeedButton7", QStringLiteral("Именины"),
                           QStringLiteral("Поглядеть на модуль именин"), {4, 64, 89, 28});
@@ -407,14 +405,12 @@ void TForm1::Timer1Timer()
 void TForm1::TrackBar1Change()
 {
     const int d = TrackBar2->value() - TrackBar1->value();
-    QPalette palette = Label1->palette();
     if (d < 100)
-        palette.setColor(QPalette::WindowText, kWeightGreen);
+        SetTextColor(Label1, kWeightGreen);
     else if (d > 110)
-        palette.setColor(QPalette::WindowText, kWeightRed);
+        SetTextColor(Label1, kWeightRed);
     else if (d > 100 && d < 110)
-        palette.setColor(QPalette::WindowText, kWeightYellow);
-    Label1->setPalette(palette);
+        SetTextColor(Label1, kWeightYellow);
     Label1->setText(QString::fromStdString(NumberText(TrackBar1->value(), DecimalSeparator()) + " кг"));
 }
 

@@ -45,7 +45,7 @@ TAnalys::TAnalys(QWidget* parent) : QDialog(parent)
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setFont(PixelFont(QStringLiteral("Comic Sans MS"), 11));
-    Label1->setStyleSheet(QStringLiteral("color: maroon;"));
+    SetTextColor(Label1, QColor(128, 0, 0));
 
     panel1 = BottomPanel(*this, 41);
 

@@ -46,7 +46,7 @@ Tresult::Tresult(QWidget* parent) : QDialog(parent)
         label->setObjectName(QLatin1String(kLabelOrder[i]));
         label->setFont(ButtonFont());
         label->setTextFormat(Qt::PlainText);
-        label->setStyleSheet(QStringLiteral("color: maroon;"));
+        SetTextColor(label, QColor(128, 0, 0));
         label->move(8, kLabelTops[i]);
     }
 

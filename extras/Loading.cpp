@@ -49,7 +49,7 @@ TLOADD::TLOADD(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::Framele
     Label1 = new QLabel(QStringLiteral("Гружусь!!!"), panel);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(ComicBold16());
-    Label1->setStyleSheet(QStringLiteral("color: red;"));
+    SetTextColor(Label1, Qt::red);
     Label1->move(8, 44);
     Label1->adjustSize();
 

@@ -168,3 +168,11 @@ QFont PixelFont(const QString& family, int pixels, bool bold)
     font.setBold(bold);
     return font;
 }
+
+void SetTextColor(QWidget* widget, const QColor& color)
+{
+    // A palette, not a style sheet: style sheets make every window slower to create.
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}

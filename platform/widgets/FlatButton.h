@@ -43,3 +43,6 @@ FlatButton* PlaceFlatButton(QWidget* parent, const char* objectName, const QStri
 
 // A font of a size in pixels, as the windows give their fonts.
 QFont PixelFont(const QString& family, int pixels, bool bold = false);
+
+// Sets the colour a label or other plain control writes its text in.
+void SetTextColor(QWidget* widget, const QColor& color);
