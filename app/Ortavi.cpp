@@ -5,6 +5,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/StartupProbe.h"
+#include "platform/widgets/Hints.h"
 #include "platform/widgets/SingleInstance.h"
 
 int main(int argc, char** argv)
@@ -17,6 +18,9 @@ int main(int argc, char** argv)
     SingleInstance instance(QStringLiteral("Ortavi"));
     if (!instance.isPrimary())
         return 0;
+    // The hint service wraps the application's style; doing it before any window exists
+    // spares a restyle of the windows made during start-up.
+    HintService::Instance();
 
     QWidget* mainWindow = StartUp(LongLivedWindows());
     if (mainWindow == nullptr)

@@ -25,7 +25,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,12 +178,12 @@ void TForm1::BuildControls()
     setCentralWidget(body);
 
     // Name.
-    groupName_ = GroupBox(body, QStringLiteral("Ваше имя?"), QStringLiteral("Введите ваше имя"), {8, 8, 217, 58});
-    Edit2 = new QLineEdit(groupName_);
+    auto* nameBox = GroupBox(body, QStringLiteral("Ваше имя?"), QStringLiteral("Введите ваше имя"), {8, 8, 217, 58});
+    Edit2 = new QLineEdit(nameBox);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setGeometry(10, 24, 124, 24);
     HintService::setHint(Edit2, QStringLiteral("Введите ваше имя"));
-    SpeedButton6 = Button(groupName_, "SpeedButton6", QStringLiteral("Значение"),
+    SpeedButton6 = Button(nameBox, "SpeedButton6", QStringLiteral("Значение"),
                           QStringLiteral("Узнайте, что же значит ваше имя"), {138, 23, 73, 26});
 
     // Birth date.
@@ -241,11 +240,11 @@ void TForm1::BuildControls()
     HintService::setHint(CheckBox2, QStringLiteral("Все мы не совершенны :)"));
     connect(CheckBox1, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
-            SetSexBox(CheckBox2, false);
+            CheckBox2->setChecked(false);
     });
     connect(CheckBox2, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
-            SetSexBox(CheckBox1, false);
+            CheckBox1->setChecked(false);
     });
 
     // Right column.
@@ -451,11 +450,6 @@ void TForm1::Edit3Exit()
     Edit3->setText(QString::fromStdString(CorrectDateFieldOnExit(Edit3->text().toStdString())));
 }
 
-void TForm1::SetSexBox(QCheckBox* box, bool checked)
-{
-    box->setChecked(checked);
-}
-
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
@@ -465,11 +459,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             RunGuarded([this] { Edit3Exit(); });
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void TForm1::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

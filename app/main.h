@@ -17,7 +17,6 @@ class FormRoller;
 class FormTopmost;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -88,7 +87,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -97,10 +95,8 @@ private:
     void BuildControls();
     void BuildWindowCommands();
     void WriteLaunchData();
-    void SetSexBox(QCheckBox* box, bool checked);
 
     QPixmap BackgroundTile;
-    QGroupBox* groupName_ = nullptr;
     bool closingAnimated_ = false;
 };
 

@@ -5,9 +5,7 @@
 #include "platform/qt/Application.h"
 #include "platform/qt/WindowLayout.h"
 #include "platform/widgets/FlatButton.h"
-#include "platform/widgets/Hints.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPainter>
 

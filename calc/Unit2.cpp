@@ -4,14 +4,12 @@
 #include "calc/Analyz.h"
 #include "calc/Diagnosis.h"
 #include "platform/qt/Application.h"
-#include "platform/qt/WindowLayout.h"
 #include "platform/qt/Locale.h"
 #include "platform/qt/Modal.h"
+#include "platform/qt/WindowLayout.h"
 #include "platform/services/Shell.h"
 #include "platform/widgets/FlatButton.h"
-#include "platform/widgets/Hints.h"
 
-#include <QFrame>
 #include <QLabel>
 
 QPointer<Tresult> result;

@@ -52,8 +52,7 @@ protected:
     // Ivan was born 10000 days before the test's today.
     void TypeIvan()
     {
-        using namespace std::chrono;
-        const year_month_day birth{floor<days>(env.clock.Now()) - days{10000}};
+        const auto birth = DaysBefore(env.clock.Now(), 10000);
         for (QChar c : QStringLiteral("Иван")) // typed as a Russian keyboard sends it
             QTest::sendKeyEvent(QTest::Click, form->Edit2, Qt::Key_unknown, QString(c), Qt::NoModifier);
         QTest::keyClicks(form->Edit1, QString::number(static_cast<unsigned>(birth.day())));

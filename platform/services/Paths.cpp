@@ -24,9 +24,7 @@ FixedPaths::FixedPaths(std::string programFolder, std::string tempFolder)
 
 std::string JoinProgramPath(std::string_view folder, std::string_view name)
 {
-    std::string path(folder);
-    if (path.empty() || (path.back() != kSeparator && path.back() != '/'))
-        path += kSeparator;
+    std::string path = WithSeparator(std::string(folder));
     for (char c : name)
         path += (c == '\\' || c == '/') ? kSeparator : c;
     return path;

@@ -44,8 +44,7 @@ void Save(QWidget& window, const char* name)
 // Ivan of the worked example: born 10000 days before the gallery's today.
 void FillIvan(TForm1& form, const Clock& clock)
 {
-    using namespace std::chrono;
-    const year_month_day birth{floor<days>(clock.Now()) - days{10000}};
+    const auto birth = DaysBefore(clock.Now(), 10000);
     form.Edit2->setText(QStringLiteral("Иван"));
     form.Edit1->setText(QString::number(static_cast<unsigned>(birth.day())));
     form.ComboBox1->setCurrentIndex(static_cast<int>(static_cast<unsigned>(birth.month())) - 1);

@@ -23,6 +23,12 @@ LocalTime At(int year, unsigned month, unsigned day, int hour, int minute, int s
     return LocalTime{d.time_since_epoch() + hours{hour} + minutes{minute} + seconds{second}};
 }
 
+std::chrono::year_month_day DaysBefore(LocalTime now, int days)
+{
+    using namespace std::chrono;
+    return year_month_day{floor<std::chrono::days>(now) - std::chrono::days{days}};
+}
+
 TempDir::TempDir()
 {
     static std::atomic<unsigned> counter{0};

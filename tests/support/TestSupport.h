@@ -63,6 +63,9 @@ private:
 // A local date and time for FixedClock.
 LocalTime At(int year, unsigned month, unsigned day, int hour = 0, int minute = 0, int second = 0);
 
+// The calendar date a number of days before the day of `now`.
+std::chrono::year_month_day DaysBefore(LocalTime now, int days);
+
 // A fresh folder for one test, removed with everything in it at the end.
 class TempDir {
 public:
