@@ -145,7 +145,9 @@ TEST(DatesTest, SystemClockAgreesWithTheLocalTimeOfTheCLibrary)
     const LocalTime now = SystemClock().Now();
     const LocalTime after = LocalFromC(std::time(nullptr));
     EXPECT_LE(before, now);
-    EXPECT_LT(now, after + std::chrono::seconds(1));
+    // time() reads the kernel's coarse clock, which may still show the previous second for a
+    // tick after the precise clock has passed it.
+    EXPECT_LT(now, after + std::chrono::seconds(2));
 }
 
 TEST(DaysLivedLineTest, WordFormFollowsTheLastTwoDigits)
