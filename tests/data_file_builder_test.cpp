@@ -16,7 +16,8 @@ struct Problem {
     std::string what;
 };
 
-Problem ProblemOf(const std::string& source, const std::string& key = kKey, SourceFormat format = SourceFormat::Lines)
+Problem ProblemOf(const std::string& source, const std::string& key = kKey,
+                  SourceFormat format = SourceFormat::Lines)
 {
     try {
         ScrambleSource(source, key, "signs/Oven.txt", format);
@@ -149,7 +150,8 @@ TEST(DataFileBuilderTest, WellFormedSourcesOfEachKindPass)
                               "19 января\t\n" // a day without name days
                               "31 декабря\tАнна, Мария, Модест\n" +
                               JanuaryLines(1, 18, "Иван") + JanuaryLines(20, 11, "Иван");
-    EXPECT_EQ(ProblemOf(names, "ZEBROLM", SourceFormat::Names).line, 0) << ProblemOf(names, "ZEBROLM", SourceFormat::Names).what;
+    const Problem p = ProblemOf(names, "ZEBROLM", SourceFormat::Names);
+    EXPECT_EQ(p.line, 0) << p.what;
     EXPECT_EQ(ProblemOf(ManyNames(999, 100), "ZEBROLM", SourceFormat::Names).line, 0);
 }
 
@@ -176,13 +178,15 @@ TEST(DataFileBuilderTest, FormatProblemsNameLineAndColumn)
         {"phrase number missing", P, "1\n1 Первая.\n3\n3 Третья.", 3, 1, "phrase number 2 missing"},
         {"phrase number twice", P, "1\n1 Первая.\n1\n1 Снова.", 3, 1, "phrase number 1 twice"},
         {"number with a leading zero", P, "01\n01 Первая.", 1, 1, "number 1 alone"},
-        {"phrase line with another number", P, "1\n1 Первая.\n2\n3 Вторая.", 4, 1, "begin with 2 and one blank"},
+        {"phrase line with another number", P, "1\n1 Первая.\n2\n3 Вторая.", 4, 1,
+         "begin with 2 and one blank"},
         {"no blank after the number", P, "1\n1Первая.", 2, 1, "begin with 1 and one blank"},
         {"two blanks after the number", P, "1\n1  Первая.", 2, 3, "only one blank"},
         {"empty phrase", P, "1\n1 ", 2, 3, "phrase 1 is empty"},
         {"empty line", P, "1\n1 Первая.\n\n2\n2 Вторая.", 3, 1, "empty line"},
         {"file ends before the last phrase", P, Phrases(999), 1999, 1, "phrase number 1000 missing"},
-        {"number line without its phrase at the end", P, "1\n1 Первая.\n2\n", 4, 1, "phrase 2 has no phrase line"},
+        {"number line without its phrase at the end", P, "1\n1 Первая.\n2\n", 4, 1,
+         "phrase 2 has no phrase line"},
         {"more than 1000 phrases", P, Phrases(1000) + "1001\n1001 Лишняя.", 2001, 1, "end at 1000"},
 
         {"name-day line without a tab", N, "1 января Иван", 1, 1, "no tab"},

@@ -29,7 +29,8 @@ namespace {
 // The source's lines in Windows-1251, each checked against the byte rules and the format.
 // The source is split on LF alone, not by the readers' rules: a Ctrl+Z or a lone CR in it
 // would otherwise cut or join lines without a word.
-std::vector<std::string> SourceLines(std::string_view source, const std::string& fileName, SourceFormat format)
+std::vector<std::string> SourceLines(std::string_view source, const std::string& fileName,
+                                     SourceFormat format)
 {
     if (source.substr(0, 3) == "\xEF\xBB\xBF")
         source.remove_prefix(3);
@@ -61,7 +62,8 @@ std::vector<std::string> SourceLines(std::string_view source, const std::string&
                 throw DataFileError(fileName, lineNo, column, "a CR that does not end the line");
             const auto byte = Cp1251FromCodePoint(cp);
             if (!byte)
-                throw DataFileError(fileName, lineNo, column, CodePointName(cp) + " has no Windows-1251 form");
+                throw DataFileError(fileName, lineNo, column,
+                                    CodePointName(cp) + " has no Windows-1251 form");
             bytes.push_back(static_cast<char>(*byte));
             text.push_back(cp);
         }
@@ -129,10 +131,11 @@ std::string PlainSource(std::string_view source, const std::string& fileName)
     return out;
 }
 
-void BuildDataFile(const std::filesystem::path& source, const std::filesystem::path& output, std::string_view key,
-                   SourceFormat format)
+void BuildDataFile(const std::filesystem::path& source, const std::filesystem::path& output,
+                   std::string_view key, SourceFormat format)
 {
-    WriteThroughPartial(output, ScrambleSource(File::OpenRead(source).ReadAll(), key, Utf8FromPath(source), format));
+    WriteThroughPartial(output,
+                        ScrambleSource(File::OpenRead(source).ReadAll(), key, Utf8FromPath(source), format));
 }
 
 void BuildPlainFile(const std::filesystem::path& source, const std::filesystem::path& output)

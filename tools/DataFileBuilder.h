@@ -37,8 +37,8 @@ std::string PlainSource(std::string_view utf8Source, const std::string& fileName
 // Reads the source file and writes the scrambled data file. The new file is written beside
 // the output and renamed over it, so a source with a problem, or a failed write, leaves an
 // existing output as it was. Raises DataFileError (naming the source as given) or IoError.
-void BuildDataFile(const std::filesystem::path& source, const std::filesystem::path& output, std::string_view key,
-                   SourceFormat format = SourceFormat::Lines);
+void BuildDataFile(const std::filesystem::path& source, const std::filesystem::path& output,
+                   std::string_view key, SourceFormat format = SourceFormat::Lines);
 
 // As BuildDataFile, with PlainSource.
 void BuildPlainFile(const std::filesystem::path& source, const std::filesystem::path& output);

@@ -29,7 +29,10 @@ std::u32string U32(std::string_view utf8)
     return out;
 }
 
-bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool IsDigit(char32_t c)
+{
+    return c >= U'0' && c <= U'9';
+}
 
 // The decimal number that makes up the whole text, written without leading zeros;
 // nothing for any other text or a number too big to matter here.
@@ -79,14 +82,14 @@ public:
         if (line.empty())
             throw DataFileError(file_, lineNo, 1, "an empty line: the phrase reader would lose its place");
         if (next_ > PhraseCount)
-            throw DataFileError(file_, lineNo, 1,
-                                "phrase numbers end at " + std::to_string(PhraseCount));
+            throw DataFileError(file_, lineNo, 1, "phrase numbers end at " + std::to_string(PhraseCount));
         const std::u32string number = U32(std::to_string(next_));
         if (!numberSeen_) {
             const auto n = PlainNumber(line);
             if (!n)
                 throw DataFileError(file_, lineNo, 1,
-                                    "expected the phrase number " + std::to_string(next_) + " alone on its line");
+                                    "expected the phrase number " + std::to_string(next_) +
+                                        " alone on its line");
             if (*n < next_)
                 throw DataFileError(file_, lineNo, 1, "phrase number " + std::to_string(*n) + " twice");
             if (*n > next_)
@@ -97,7 +100,8 @@ public:
         const std::u32string prefix = number + U' ';
         if (line.substr(0, prefix.size()) != prefix)
             throw DataFileError(file_, lineNo, 1,
-                                "the phrase line must begin with " + std::to_string(next_) + " and one blank");
+                                "the phrase line must begin with " + std::to_string(next_) +
+                                    " and one blank");
         if (line.size() == prefix.size())
             throw DataFileError(file_, lineNo, static_cast<int>(prefix.size()) + 1,
                                 "phrase " + std::to_string(next_) + " is empty");
@@ -111,9 +115,11 @@ public:
     void Finish(int lineCount) override
     {
         if (numberSeen_)
-            throw DataFileError(file_, lineCount + 1, 1, "phrase " + std::to_string(next_) + " has no phrase line");
+            throw DataFileError(file_, lineCount + 1, 1,
+                                "phrase " + std::to_string(next_) + " has no phrase line");
         if (next_ <= PhraseCount)
-            throw DataFileError(file_, lineCount + 1, 1, "phrase number " + std::to_string(next_) + " missing");
+            throw DataFileError(file_, lineCount + 1, 1,
+                                "phrase number " + std::to_string(next_) + " missing");
     }
 
 private:
@@ -184,7 +190,8 @@ private:
     {
         const std::string text = Utf8(date);
         const std::size_t blank = date.find(U' ');
-        const auto day = blank == std::u32string_view::npos ? std::nullopt : PlainNumber(date.substr(0, blank));
+        const auto day =
+            blank == std::u32string_view::npos ? std::nullopt : PlainNumber(date.substr(0, blank));
         int month = 0;
         if (day) {
             const std::string genitive = Utf8(date.substr(blank + 1));
@@ -193,9 +200,10 @@ private:
                     month = static_cast<int>(m) + 1;
         }
         if (!day || month == 0)
-            throw DataFileError(file_, lineNo, 1,
-                                "bad date \"" + text +
-                                    "\": the day without leading zeros, one blank, the month in the genitive");
+            throw DataFileError(
+                file_, lineNo, 1,
+                "bad date \"" + text +
+                    "\": the day without leading zeros, one blank, the month in the genitive");
         if (*day > kMonths[month - 1].days)
             throw DataFileError(file_, lineNo, 1, "bad date \"" + text + "\": the month has no such day");
         const auto [it, added] = dates_.emplace(text, lineNo);
@@ -212,10 +220,12 @@ private:
         auto [it, added] = dateCounts_.emplace(name, 0);
         if (added && static_cast<int>(dateCounts_.size()) > kNameDayMaxNames)
             throw DataFileError(file_, lineNo, column,
-                                "more than " + std::to_string(kNameDayMaxNames) + " names: \"" + name + "\" is one too many");
+                                "more than " + std::to_string(kNameDayMaxNames) + " names: \"" + name +
+                                    "\" is one too many");
         if (++it->second > kNameDayMaxDates)
             throw DataFileError(file_, lineNo, column,
-                                "\"" + name + "\" on more than " + std::to_string(kNameDayMaxDates) + " dates");
+                                "\"" + name + "\" on more than " + std::to_string(kNameDayMaxDates) +
+                                    " dates");
     }
 
     std::string file_;
