@@ -3,7 +3,8 @@
 
 # The fonts stand in for the Windows ones the windows name: Comic Neue and Andika (its
 # Cyrillic) for Comic Sans MS, Liberation Sans for Arial and MS Sans Serif.
-ORTAVI_PKGS_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-comic-neue fonts-sil-andika fonts-liberation"
+# fp-utils brings chmcmd, which compiles help.chm.
+ORTAVI_PKGS_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-comic-neue fonts-sil-andika fonts-liberation fp-utils"
 ORTAVI_PKGS_test="$ORTAVI_PKGS_build googletest libgtest-dev libbenchmark-dev"
 ORTAVI_PKGS_bench="$ORTAVI_PKGS_build xvfb python3"
 ORTAVI_PKGS_ci="$ORTAVI_PKGS_test $ORTAVI_PKGS_bench clang libclang-rt-14-dev llvm g++-mingw-w64-x86-64-posix wine wine64"
