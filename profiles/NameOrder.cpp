@@ -18,10 +18,10 @@ constexpr std::array<char32_t, 44> kCyrillicOrder = {
 // Past the table: «ю» and «я».
 constexpr char32_t kAfterTable[] = {U'ю', U'я'};
 
-enum Band : long { kSymbols = 0, kDigits = 1, kLatin = 2, kCyrillic = 3 };
+enum Band : int { kSymbols = 0, kDigits = 1, kLatin = 2, kCyrillic = 3 };
 
 struct Weight {
-    long primary;
+    int primary;
     int accent; // 1 for «ё», which follows «е» only when nothing else differs
     int upper;  // 1 for a capital
 };
@@ -43,23 +43,23 @@ char32_t SmallLetter(char32_t c, bool& upper)
 
 Weight WeightOf(char32_t c)
 {
-    constexpr long kBand = 0x110000;
+    constexpr int kBand = 0x110000; // above every code point
     bool upper = false;
     const char32_t small = SmallLetter(c, upper);
     const int up = upper ? 1 : 0;
     if (small >= U'0' && small <= U'9')
-        return {kDigits * kBand + (small - U'0'), 0, 0};
+        return {kDigits * kBand + static_cast<int>(small - U'0'), 0, 0};
     if (small >= U'a' && small <= U'z')
-        return {kLatin * kBand + (small - U'a'), 0, up};
+        return {kLatin * kBand + static_cast<int>(small - U'a'), 0, up};
     if (small == U'ё')
         return {WeightOf(U'е').primary, 1, up};
     for (std::size_t i = 0; i < kCyrillicOrder.size(); ++i)
         if (kCyrillicOrder[i] == small)
-            return {kCyrillic * kBand + static_cast<long>(i), 0, up};
+            return {kCyrillic * kBand + static_cast<int>(i), 0, up};
     for (std::size_t i = 0; i < std::size(kAfterTable); ++i)
         if (kAfterTable[i] == small)
-            return {kCyrillic * kBand + static_cast<long>(kCyrillicOrder.size() + i), 0, up};
-    return {kSymbols * kBand + static_cast<long>(c), 0, 0};
+            return {kCyrillic * kBand + static_cast<int>(kCyrillicOrder.size() + i), 0, up};
+    return {kSymbols * kBand + static_cast<int>(c), 0, 0};
 }
 
 std::vector<char32_t> CodePoints(std::string_view utf8)

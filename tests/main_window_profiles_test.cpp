@@ -2,6 +2,7 @@
 // applied onto its components.
 #include "profiles/MainWindowTargets.h"
 
+#include "app/StartupTable.h"
 #include "app/main.h"
 #include "platform/widgets/FormMagnet.h"
 #include "platform/widgets/FormRoller.h"
@@ -158,6 +159,21 @@ TEST_F(MainWindowProfilesTest, SettingsCommandOpensAFreshOptionsWindow)
     form->N35Click();
     EXPECT_EQ(env.log, EventLog{"modal:Opt"});
     EXPECT_EQ(Opt.data(), nullptr);
+}
+
+TEST_F(MainWindowProfilesTest, TheStartUpMakesBothWindowsQuietlyInTheirGroups)
+{
+    for (const StartupWindow& window : LongLivedWindows())
+        if (window.Group == 'F' || window.Group == 'G')
+            window.Create();
+    ASSERT_TRUE(Opt);
+    ASSERT_TRUE(Open);
+    EXPECT_FALSE(Opt->isVisible());
+    EXPECT_FALSE(Open->isVisible());
+    EXPECT_TRUE(env.log.empty());
+    EXPECT_FALSE(fs::exists(env.ProgramFile("settings.ini")));
+    delete Opt.data();
+    delete Open.data();
 }
 
 } // namespace
