@@ -3,11 +3,15 @@
 #include "app/main.h"
 #include "calc/Analyz.h"
 #include "calc/Unit2.h"
+#include "profiles/OpenForm.h"
+#include "profiles/Options.h"
 
 std::vector<StartupWindow> LongLivedWindows()
 {
     return {
         {'A', [] { Form1 = new TForm1(); }},
+        {'F', [] { Opt = new TOpt(); }},
+        {'G', [] { Open = new TOpen(); }},
         {'K', [] { result = new Tresult(); }},
         {'L', [] { Analys = new TAnalys(); }},
     };
@@ -17,5 +21,7 @@ void DestroyLongLivedWindows()
 {
     delete Analys.data();
     delete result.data();
+    delete Open.data();
+    delete Opt.data();
     delete Form1.data();
 }

@@ -19,6 +19,10 @@
 #include "platform/widgets/Hints.h"
 #include "platform/widgets/ShowHideAnimation.h"
 #include "platform/widgets/SingleInstance.h"
+#include "profiles/MainWindowTargets.h"
+#include "profiles/OpenForm.h"
+#include "profiles/Options.h"
+#include "profiles/ProfileStore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -328,6 +332,16 @@ void TForm1::BuildWindowCommands()
     addAction(Escape);
     connect(Escape, &QAction::triggered, this, Guarded([this] { close(); }));
     connect(SpeedButton2, &FlatButton::clicked, Escape, &QAction::trigger);
+    Load = new QAction(QStringLiteral("Загрузить"), this);
+    Load->setObjectName(QStringLiteral("Load"));
+    Load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    addAction(Load);
+    connect(Load, &QAction::triggered, this, Guarded([this] { LoadExecute(); }));
+    Save = new QAction(QStringLiteral("Сохранить"), this);
+    Save->setObjectName(QStringLiteral("Save"));
+    Save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    addAction(Save);
+    connect(Save, &QAction::triggered, this, Guarded([this] { SaveExecute(); }));
 
     // Linux window managers take no buttons of ours into the caption: the two caption
     // commands sit at the right end of the status bar instead.
@@ -381,8 +395,28 @@ void TForm1::WriteLaunchData()
 
 void TForm1::ApplySettings()
 {
-    // The settings file is read here once the options exist; until then every component
-    // keeps its defaults (plain hints, no animation, not on top).
+    MainWindowSettings target(*this);
+    ApplySettingsTo(target);
+}
+
+void TForm1::ShowTipOfTheDay()
+{
+    // The phrase window opens here once it exists.
+}
+
+void TForm1::LoadExecute()
+{
+    ShowFreshModal(Open, this);
+}
+
+void TForm1::SaveExecute()
+{
+    SaveProfile(*this, CurrentProfile);
+}
+
+void TForm1::N35Click()
+{
+    ShowFreshModal(Opt, this);
 }
 
 void TForm1::AttachSingleInstance(SingleInstance* instance)

@@ -33,6 +33,11 @@ public:
 
     // Pushes settings.ini onto the window's components.
     void ApplySettings();
+    // The phrase of the day, shown modally; the settings ask for it at start.
+    void ShowTipOfTheDay();
+    // Whether the settings want the tray icon; false until they are first applied.
+    void SetTrayIconWanted(bool wanted) { trayIconWanted_ = wanted; }
+    bool TrayIconWanted() const { return trayIconWanted_; }
     // Answers a second start of the program by coming to the front.
     void AttachSingleInstance(SingleInstance* instance);
 
@@ -43,6 +48,10 @@ public:
     void SpeedButton1Click();
     void Edit1Exit();
     void Edit3Exit();
+    // Profiles and options.
+    void LoadExecute();
+    void SaveExecute();
+    void N35Click();
 
     // PersonInputs
     std::string DayText() const override;
@@ -84,6 +93,8 @@ public:
     FormTopmost* acFormTopmost1 = nullptr;
     FormMagnet* acFormMagnet1 = nullptr;
     QAction* Escape = nullptr;
+    QAction* Load = nullptr;
+    QAction* Save = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +109,7 @@ private:
 
     QPixmap BackgroundTile;
     bool closingAnimated_ = false;
+    bool trayIconWanted_ = false;
 };
 
 // The long-lived main window, and the current person and results that the other windows read.

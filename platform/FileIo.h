@@ -31,6 +31,9 @@ public:
     // Everything from the current position to the end.
     std::string ReadAll();
     void Write(std::string_view bytes);
+    // Pushes what was written down to the disk, so that a rename that follows never puts
+    // a file in place whose content the system still holds only in memory.
+    void Sync();
     // Closes now and reports a failure (a full disk shows up here); the destructor
     // closes silently.
     void Close();

@@ -118,6 +118,12 @@ void File::Write(std::string_view bytes)
     }
 }
 
+void File::Sync()
+{
+    if (::fsync(static_cast<int>(handle_)) != 0)
+        Fail(errno, path_);
+}
+
 void File::Close()
 {
     if (handle_ == kClosed)

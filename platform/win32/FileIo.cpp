@@ -108,6 +108,12 @@ void File::Write(std::string_view bytes)
     }
 }
 
+void File::Sync()
+{
+    if (!::FlushFileBuffers(AsHandle(handle_)))
+        Fail(::GetLastError(), path_);
+}
+
 void File::Close()
 {
     if (handle_ == kClosed)
@@ -120,6 +126,6 @@ void File::Close()
 
 void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
+    if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         Fail(::GetLastError(), to);
 }

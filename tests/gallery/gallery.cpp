@@ -11,6 +11,9 @@
 #include "platform/widgets/FlatButton.h"
 #include "platform/widgets/GradientProgressBar.h"
 #include "platform/widgets/Label3D.h"
+#include "profiles/OpenForm.h"
+#include "profiles/Options.h"
+#include "profiles/ProfileStore.h"
 #include "support/QtTestSupport.h"
 
 #include <QApplication>
@@ -20,6 +23,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTest>
 
 #include <chrono>
@@ -87,6 +91,26 @@ int main(int argc, char** argv)
     result = nullptr;
 
     Save(*MakeInformationBox(ValidationText::kTooOld), "info-box");
+
+    // Profiles and options, with a few saved people.
+    for (const char* name : {"Иван", "Анна", "Ёжик", "Борис", "Ева"}) {
+        form.Edit2->setText(QString::fromUtf8(name));
+        form.SaveExecute();
+    }
+    {
+        TOpen open(&form);
+        Save(open, "open-dialog");
+    }
+    WriteBytes(env.ProgramFile("settings.ini"),
+               "[Options]\r\nOpenAnimation=True\r\nCloseAnimation=True\r\nAnimationEffectType=etRandom\r\n"
+               "AnimationDelay=100\r\nRollingSpeed=8\r\nMagnetForm=True\r\nIcon=True\r\n"
+               "AutoProfile=True\r\nProfile=\xC0\xED\xED\xE0\r\n");
+    {
+        TOpt options(&form);
+        Save(options, "options-look");
+        options.PageControl1->setCurrentWidget(options.TabSheet1);
+        Save(options, "options-main");
+    }
 
     for (const std::string& line : env.log)
         std::printf("%s\n", line.c_str());
