@@ -3,11 +3,15 @@
 #include "app/main.h"
 #include "calc/Analyz.h"
 #include "calc/Unit2.h"
+#include "chart/aboutbio.h"
+#include "data/Horo.h"
 
 std::vector<StartupWindow> LongLivedWindows()
 {
     return {
         {'A', [] { Form1 = new TForm1(); }},
+        {'A', [] { Horoscop = new THoroscop(); }},
+        {'E', [] { Bio = new TBio(); }},
         {'K', [] { result = new Tresult(); }},
         {'L', [] { Analys = new TAnalys(); }},
     };
@@ -16,6 +20,8 @@ std::vector<StartupWindow> LongLivedWindows()
 void DestroyLongLivedWindows()
 {
     delete Analys.data();
+    delete Bio.data();
+    delete Horoscop.data();
     delete result.data();
     delete Form1.data();
 }
