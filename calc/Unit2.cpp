@@ -73,6 +73,8 @@ Tresult::Tresult(QWidget* parent) : QDialog(parent)
     SpeedButton3 = Button(panel1, "SpeedButton3", QStringLiteral("Справка"),
                           QStringLiteral("Чавото не понятно? Пишите на ") + QLatin1String(AuthorMail),
                           {280, 8, 65, 25});
+    // The keyboard starts on «Угу», not on the first «Подробнее» above it.
+    SpeedButton1->setFocus();
     connect(SpeedButton1, &FlatButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
     connect(SpeedButton2, &FlatButton::clicked, this, Guarded([this] { SpeedButton2Click(); }));
     connect(SpeedButton3, &FlatButton::clicked, this, Guarded([this] { SpeedButton3Click(); }));

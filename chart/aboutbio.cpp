@@ -118,6 +118,8 @@ TBio::TBio(QWidget* parent) : QDialog(parent)
                                   QStringLiteral("Июль"), QStringLiteral("Август"), QStringLiteral("Сентябрь"),
                                   QStringLiteral("Октябрь"), QStringLiteral("Ноябрь"), QStringLiteral("Декабрь")});
     abfDatePanel1->setDate(Today());
+    // The date is what the keyboard works on here, not the print button that comes first.
+    abfDatePanel1->setFocus();
     SpeedButton1 = PlaceFlatButton(this, "SpeedButton1", QStringLiteral(">"), QStringLiteral("На день вперед!!!"),
                                    {380, 170, 23, 22}, buttonFont, Qt::blue);
 

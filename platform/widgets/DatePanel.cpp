@@ -45,6 +45,8 @@ DatePanel::DatePanel(QWidget* parent) : QWidget(parent)
     day_->setKeyboardTracking(false);
     year_->setKeyboardTracking(false);
 
+    setFocusProxy(day_);
+
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
