@@ -256,7 +256,7 @@ TEST_F(ChartWindowTest, ARepaintIsFarQuickerThanAStep)
     const double median = ms[ms.size() / 2];
     std::printf("one repaint of the chart (draw, legend, copy to the screen): median %.3f ms, slowest %.3f ms\n",
                 median, ms.back());
-    EXPECT_LT(median, 20.0) << "a step comes every 200 ms";
+    EXPECT_LT(median, 50.0) << "a step comes every 200 ms";
 }
 
 } // namespace
