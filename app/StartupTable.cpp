@@ -3,6 +3,8 @@
 #include "app/main.h"
 #include "calc/Analyz.h"
 #include "calc/Unit2.h"
+#include "chart/aboutbio.h"
+#include "data/Horo.h"
 #include "profiles/OpenForm.h"
 #include "profiles/Options.h"
 
@@ -10,6 +12,8 @@ std::vector<StartupWindow> LongLivedWindows()
 {
     return {
         {'A', [] { Form1 = new TForm1(); }},
+        {'A', [] { Horoscop = new THoroscop(); }},
+        {'E', [] { Bio = new TBio(); }},
         {'F', [] { Opt = new TOpt(); }},
         {'G', [] { Open = new TOpen(); }},
         {'K', [] { result = new Tresult(); }},
@@ -23,5 +27,7 @@ void DestroyLongLivedWindows()
     delete result.data();
     delete Open.data();
     delete Opt.data();
+    delete Bio.data();
+    delete Horoscop.data();
     delete Form1.data();
 }

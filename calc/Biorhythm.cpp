@@ -6,10 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-constexpr long double kTwoPi = 2 * 3.141592653589793238462643383279502884L;
-}
-
 double RhythmValue(std::int32_t daysLived, int period)
 {
     const long double angle = static_cast<long double>(daysLived) * kTwoPi / period;

@@ -9,6 +9,8 @@
 inline constexpr int kIntellectualPeriod = 33;
 inline constexpr int kEmotionalPeriod = 28;
 inline constexpr int kPhysicalPeriod = 23;
+// 2pi in extended precision: every angle of a rhythm is formed as days * kTwoPi / period.
+inline constexpr long double kTwoPi = 2 * 3.141592653589793238462643383279502884L;
 
 // sin(D * 2pi / T) cut to hundredths, in extended precision.
 double RhythmValue(std::int32_t daysLived, int period);

@@ -1,14 +1,18 @@
 #include "calc/Unit2.h"
 
 #include "app/Version.h"
+#include "app/main.h"
 #include "calc/Analyz.h"
 #include "calc/Diagnosis.h"
+#include "chart/aboutbio.h"
+#include "data/Horo.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/Locale.h"
 #include "platform/qt/Modal.h"
 #include "platform/qt/WindowLayout.h"
 #include "platform/services/Shell.h"
 #include "platform/widgets/FlatButton.h"
+#include "platform/widgets/Hints.h"
 
 #include <QLabel>
 
@@ -52,9 +56,6 @@ Tresult::Tresult(QWidget* parent) : QDialog(parent)
                           QStringLiteral("Больше информации, о Вас"), {325, 35, 141, 21});
     SpeedButton4 = Button(this, "SpeedButton4", QStringLiteral("Подробнее"),
                           QStringLiteral("Ну, \"типа\", графички биоритмов"), {325, 70, 141, 51});
-    // The chart and the horoscope come with their own windows.
-    SpeedButton4->setEnabled(false);
-    SpeedButton5->setEnabled(false);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -72,9 +73,13 @@ Tresult::Tresult(QWidget* parent) : QDialog(parent)
     SpeedButton3 = Button(panel1, "SpeedButton3", QStringLiteral("Справка"),
                           QStringLiteral("Чавото не понятно? Пишите на ") + QLatin1String(AuthorMail),
                           {280, 8, 65, 25});
+    // The keyboard starts on «Угу», not on the first «Подробнее» above it.
+    SpeedButton1->setFocus();
     connect(SpeedButton1, &FlatButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
     connect(SpeedButton2, &FlatButton::clicked, this, Guarded([this] { SpeedButton2Click(); }));
     connect(SpeedButton3, &FlatButton::clicked, this, Guarded([this] { SpeedButton3Click(); }));
+    connect(SpeedButton4, &FlatButton::clicked, this, Guarded([this] { SpeedButton4Click(); }));
+    connect(SpeedButton5, &FlatButton::clicked, this, Guarded([this] { SpeedButton5Click(); }));
 }
 
 QLabel* Tresult::ResultLabel(const char* name) const
@@ -95,6 +100,30 @@ void Tresult::SpeedButton2Click()
 void Tresult::SpeedButton3Click()
 {
     CurrentShell().Open("help.chm", Shell::Show::Maximized);
+}
+
+void Tresult::SpeedButton4Click()
+{
+    // The chart's hints come as standard hints: the main window's balloons are off meanwhile.
+    const QPointer<BalloonHints> balloons = Form1 ? Form1->DanHint1 : nullptr;
+    const bool wereActive = balloons && balloons->hintActive();
+    if (balloons)
+        balloons->setHintActive(false);
+    struct Restore {
+        const QPointer<BalloonHints>& balloons;
+        bool active;
+        ~Restore()
+        {
+            if (balloons)
+                balloons->setHintActive(active);
+        }
+    } restore{balloons, wereActive};
+    ShowFreshModal(Bio, this);
+}
+
+void Tresult::SpeedButton5Click()
+{
+    ShowFreshModal(Horoscop, this);
 }
 
 void FillResultWindow(const ProfileRecord& profile, const CalcState& state, const BodyMetrics& metrics)

@@ -20,6 +20,8 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
 
     // The result label of that name (Label1 .. Label19), or nullptr.
     QLabel* ResultLabel(const char* name) const;

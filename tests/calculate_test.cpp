@@ -3,8 +3,11 @@
 #include "calc/Analyz.h"
 #include "calc/PersonInput.h"
 #include "calc/Unit2.h"
+#include "chart/aboutbio.h"
+#include "data/Horo.h"
 #include "platform/services/Clipboard.h"
 #include "platform/widgets/FlatButton.h"
+#include "platform/widgets/Hints.h"
 #include "support/QtTestSupport.h"
 
 #include <QCheckBox>
@@ -183,6 +186,48 @@ TEST_F(CalculateTest, CopyPutsTheWholeDiagnosisOnTheClipboard)
         << "the text is longer than the label can show";
     QTest::mouseClick(diagnosis.SpeedButton2, Qt::LeftButton);
     EXPECT_EQ(CurrentClipboard().Text(), CurrentCalcState.DiagnosisText);
+}
+
+TEST_F(CalculateTest, TheRhythmsButtonOpensAFreshChartWithTheBalloonsOffMeanwhile)
+{
+    TypeIvan();
+    Calculate();
+    Form1 = form.get();
+    for (const bool balloonsOn : {true, false}) {
+        SCOPED_TRACE(balloonsOn ? "balloons on" : "balloons off");
+        form->DanHint1->setHintActive(balloonsOn);
+        TBio* seen = nullptr;
+        bool balloonsDuring = true;
+        env.onModal = [&](QDialog& dialog) {
+            seen = Bio.data();
+            EXPECT_EQ(seen, &dialog);
+            EXPECT_EQ(dialog.parent(), window.get());
+            balloonsDuring = form->DanHint1->hintActive();
+        };
+        QTest::mouseClick(window->SpeedButton4, Qt::LeftButton);
+        EXPECT_NE(seen, nullptr);
+        EXPECT_FALSE(balloonsDuring);
+        EXPECT_EQ(form->DanHint1->hintActive(), balloonsOn) << "restored as it was";
+        EXPECT_FALSE(Bio) << "the fresh window is gone and the name points back";
+        EXPECT_EQ(window->findChildren<TBio*>().size(), 0);
+    }
+    Form1 = nullptr;
+}
+
+TEST_F(CalculateTest, TheSignButtonOpensAFreshHoroscope)
+{
+    TypeIvan();
+    Calculate();
+    THoroscop* seen = nullptr;
+    env.onModal = [&](QDialog& dialog) {
+        seen = Horoscop.data();
+        EXPECT_EQ(seen, &dialog);
+    };
+    QTest::mouseClick(window->SpeedButton5, Qt::LeftButton);
+    EXPECT_NE(seen, nullptr);
+    EXPECT_EQ(env.log, (EventLog{"modal:result", "modal:Horoscop"}));
+    EXPECT_FALSE(Horoscop);
+    EXPECT_EQ(window->findChildren<THoroscop*>().size(), 0);
 }
 
 TEST_F(CalculateTest, HelpOpensTheHelpFileMaximized)

@@ -3,6 +3,8 @@
 #include "app/main.h"
 #include "calc/Analyz.h"
 #include "calc/Unit2.h"
+#include "chart/aboutbio.h"
+#include "data/Horo.h"
 #include "extras/Loading.h"
 #include "platform/qt/Application.h"
 #include "platform/widgets/GradientProgressBar.h"
@@ -50,6 +52,8 @@ TEST_F(StartupWindowTest, SplashCountsFromTenWhileTheMainWindowIsMadeToOneHundre
     EXPECT_EQ(main, Form1.data());
     EXPECT_TRUE(result);
     EXPECT_TRUE(Analys);
+    EXPECT_TRUE(Horoscop);
+    EXPECT_TRUE(Bio);
     EXPECT_FALSE(Form1->isVisible()) << "the message loop shows the main window, not the start-up";
     EXPECT_TRUE(env.log.empty());
 }

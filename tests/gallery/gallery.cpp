@@ -4,6 +4,8 @@
 #include "app/main.h"
 #include "calc/Analyz.h"
 #include "calc/Unit2.h"
+#include "chart/aboutbio.h"
+#include "data/Horo.h"
 #include "extras/Loading.h"
 #include "calc/PersonInput.h"
 #include "platform/qt/QtPlatform.h"
@@ -14,6 +16,8 @@
 #include "profiles/OpenForm.h"
 #include "profiles/Options.h"
 #include "profiles/ProfileStore.h"
+#include "platform/widgets/MultiRowTabWidget.h"
+#include "tools/DataFileBuilder.h"
 #include "support/QtTestSupport.h"
 
 #include <QApplication>
@@ -28,6 +32,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -57,6 +62,44 @@ void FillIvan(TForm1& form, const Clock& clock)
     form.TrackBar1->setValue(80);
     form.CheckBox1->setChecked(true);
 }
+
+// A sign file of the gallery's own for Ivan's sign, the Lion: enough text to fill every page.
+const char* const kLionSource =
+    "Знак\tЛев\n"
+    "Дата\t23 июля - 23 августа\n"
+    "Планета\tСолнце\n"
+    "Числа\t1, 5, 9, 10, 11\n"
+    "Символы\tЛев, орёл, солнце\n"
+    "Цвета\tзолотой, оранжевый, пурпурный, алый\n"
+    "Камни\tрубин, янтарь, хризолит, оникс\n"
+    "Цветы\tподсолнух, пион, гладиолус\n"
+    "Металл\tзолото\n"
+    "Талисман\tорёл, божья коровка\n"
+    "Дни\tвоскресенье\n"
+    "Неудачи\tсуббота\n"
+    "Страны\tИталия, Франция, Румыния, Чехия, Ливан\n"
+    "Знак\tОгненный знак, которым управляет Солнце. Львы щедры, горды и любят быть на виду; им нужно, чтобы их "
+    "ценили, и они умеют платить за это теплом и верностью.\n"
+    "Личность\tЛев - прирождённый руководитель. Он открыт, великодушен и прям, не терпит мелочности и скуки. "
+    "В любом деле ему важно признание: похвала вдохновляет Льва больше, чем деньги. Он легко берёт на себя "
+    "ответственность за других и редко отступает от задуманного.\n"
+    "Психосексуальная\tДля Льва любовь - это праздник и сцена. Он ухаживает красиво и с размахом и ждёт того же "
+    "в ответ.\n"
+    "Маневры\tЛев любит широкие жесты: подарки, сюрпризы, поездки. Внимание к мелочам ему даётся труднее.\n"
+    "Здоровье\tСердце и спина - главные заботы Льва. Ему полезны движение на свежем воздухе и умеренность во всём.\n"
+    "Удовлетворить\tВосхищайтесь им открыто и искренне, и Лев ответит вам тем же.\n"
+    "Плюсы\tщедрость, благородство, смелость, верность, энергия, оптимизм, умение вести за собой\n"
+    "Минусы\tтщеславие, властность, упрямство, нетерпимость к критике, любовь к роскоши\n"
+    "Экономика\tЛев тратит легко и охотно, особенно на тех, кого любит.\n"
+    "Партнеры\tОвен, Стрелец, Близнецы, Весы\n"
+    "Соблазнить\tБудьте заметны: одевайтесь ярко; говорите комплименты. Слушайте его истории: Лев это ценит. "
+    "Не спорьте при людях; спорьте наедине.\n"
+    "Верность\tВысокая, пока Льва ценят и уважают.\n"
+    "Шутка\tЛев не опаздывает - это все остальные приходят слишком рано.\n"
+    "Подарки\tвсё золотое и блестящее, билеты в театр, красивые часы\n"
+    "Родились\tНаполеон Бонапарт, Александр Дюма, Клод Дебюсси, Мата Хари\n"
+    "Вопросы\tКак Лев относится к критике? Болезненно, но выслушивает её от тех, кого уважает.\n"
+    "Конец\t-\n";
 
 } // namespace
 
@@ -89,6 +132,23 @@ int main(int argc, char** argv)
     QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
     QTest::mouseClick(resultWindow.SpeedButton2, Qt::LeftButton);
     result = nullptr;
+
+    {
+        TBio chart;
+        chart.show();
+        chart.FormActivate();
+        Save(chart, "chart");
+    }
+    {
+        std::filesystem::create_directories(env.folder / "Data");
+        WriteBytes(env.folder / "Data" / "Lev.dat", ScrambleSource(kLionSource, "Wimbervex", "Lev.txt"));
+        THoroscop horoscope;
+        Save(horoscope, "horoscope-general");
+        horoscope.PageControl1->setCurrentIndex(7);
+        Save(horoscope, "horoscope-traits");
+        horoscope.PageControl1->setCurrentIndex(10);
+        Save(horoscope, "horoscope-seduce");
+    }
 
     Save(*MakeInformationBox(ValidationText::kTooOld), "info-box");
 
