@@ -58,11 +58,19 @@ QGroupBox* Group(QWidget* page, const QString& caption)
     return box;
 }
 
+QStringList TextList(const std::vector<std::string>& texts)
+{
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts)
+        list << Text(text);
+    return list;
+}
+
 void Fill(QListWidget* list, const std::vector<std::string>& texts)
 {
     list->clear();
-    for (const std::string& text : texts)
-        list->addItem(Text(text));
+    list->addItems(TextList(texts));
 }
 
 std::vector<std::string> Sorted(std::vector<std::string> names)
@@ -244,13 +252,13 @@ void TNameDay::FormCreate()
     ShowGreeting(Text(GreetingText(
         DayToNames(static_cast<unsigned>(today.day()), static_cast<unsigned>(today.month())))));
 
-    const std::vector<std::string> names = Sorted(ListNames());
-    Fill(ListBox1, names);
+    const QStringList names = TextList(Sorted(ListNames()));
+    ListBox1->clear();
+    ListBox1->addItems(names);
     for (QComboBox* combo : {dxfComboBox1, dxfComboBox2}) {
         const QString prompt = combo->currentText();
         combo->clear();
-        for (const std::string& name : names)
-            combo->addItem(Text(name));
+        combo->addItems(names);
         combo->setCurrentIndex(-1);
         combo->setEditText(prompt);
     }

@@ -66,10 +66,13 @@ Texts Split(std::string rest)
     return pieces;
 }
 
+// At most `limit` texts, each as the caller reads a C text: up to its first zero byte.
 Texts Limited(Texts texts, std::size_t limit)
 {
     if (texts.size() > limit)
         texts.resize(limit);
+    for (std::string& text : texts)
+        text = text.c_str();
     return texts;
 }
 
@@ -139,11 +142,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const Texts lines = SplitTextLines(bytes);
 
-    // The questions come from the input too: its first two bytes pick the day and the month,
-    // and the name asked for is a piece of it.
-    const unsigned day = size > 0 ? data[0] % 40 : 1;
-    const unsigned month = size > 1 ? data[1] % 14 : 1;
-    const std::size_t from = size > 2 ? data[2] % size : 0;
+    // The questions come from the input too: its last three bytes say where the name asked
+    // for starts, the day and the month. (The seeds keep them after a Ctrl+Z, which ends the
+    // text for the reader.)
+    const unsigned month = size > 0 ? data[size - 1] % 14 : 1;
+    const unsigned day = size > 1 ? data[size - 2] % 40 : 1;
+    const std::size_t from = size > 2 ? data[size - 3] % size : 0;
     const std::string cName = std::string(bytes.substr(from, 8)).c_str(); // a C text ends at a zero byte
 
     KVL_NameArray names;
