@@ -5,6 +5,7 @@
 #include "calc/Unit2.h"
 #include "chart/aboutbio.h"
 #include "data/Horo.h"
+#include "nameday/NameDayForm.h"
 #include "profiles/OpenForm.h"
 #include "profiles/Options.h"
 
@@ -13,6 +14,7 @@ std::vector<StartupWindow> LongLivedWindows()
     return {
         {'A', [] { Form1 = new TForm1(); }},
         {'A', [] { Horoscop = new THoroscop(); }},
+        {'A', [] { NameDay = new TNameDay(); }},
         {'E', [] { Bio = new TBio(); }},
         {'F', [] { Opt = new TOpt(); }},
         {'G', [] { Open = new TOpen(); }},
@@ -28,6 +30,7 @@ void DestroyLongLivedWindows()
     delete Open.data();
     delete Opt.data();
     delete Bio.data();
+    delete NameDay.data();
     delete Horoscop.data();
     delete Form1.data();
 }

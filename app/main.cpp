@@ -6,6 +6,7 @@
 #include "calc/Diagnosis.h"
 #include "calc/Unit2.h"
 #include "data/Tools.h"
+#include "nameday/NameDayForm.h"
 #include "platform/Errors.h"
 #include "platform/ini/IniFile.h"
 #include "platform/qt/Application.h"
@@ -275,6 +276,7 @@ void TForm1::BuildControls()
     SpeedButton2 = Button(body, "SpeedButton2", QStringLiteral("Выход"), QStringLiteral("Сюда жать не надо!!!"),
                           {233, 345, 97, 30});
     connect(SpeedButton1, &FlatButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
+    connect(SpeedButton7, &FlatButton::clicked, this, Guarded([this] { SpeedButton7Click(); }));
 
     // Keyboard order: the person's facts top to bottom, then the commands.
     setTabOrder(Edit2, Edit1);
@@ -472,6 +474,11 @@ void TForm1::SpeedButton1Click()
     }
     if (result)
         RunModal(*result);
+}
+
+void TForm1::SpeedButton7Click()
+{
+    ShowFreshModal(NameDay, this);
 }
 
 void TForm1::Edit1Exit()

@@ -46,6 +46,7 @@ public:
     void TrackBar1Change();
     void TrackBar2Change();
     void SpeedButton1Click();
+    void SpeedButton7Click();
     void Edit1Exit();
     void Edit3Exit();
     // Profiles and options.

@@ -17,6 +17,9 @@ std::string Utf8FromPath(const std::filesystem::path& path);
 class File final : public ByteSource {
 public:
     static File OpenRead(const std::filesystem::path& path);
+    // The same for a file of our own temporary folder: on Linux a symbolic link in its place
+    // is refused (ELOOP) rather than followed.
+    static File OpenReadNoFollow(const std::filesystem::path& path);
     // Creates the file or truncates it. On Linux a symbolic link in its place is not
     // followed, and a new file is readable by its owner only.
     static File CreateWrite(const std::filesystem::path& path);

@@ -6,12 +6,16 @@
 #include "chart/aboutbio.h"
 #include "data/Horo.h"
 #include "extras/Loading.h"
+#include "nameday/NameDayForm.h"
 #include "platform/qt/Application.h"
 #include "platform/widgets/GradientProgressBar.h"
+#include "support/NameDaysFixture.h"
 #include "support/QtTestSupport.h"
 
+#include <QLabel>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -20,6 +24,7 @@ namespace {
 class StartupWindowTest : public ::testing::Test {
 protected:
     WindowTestEnvironment env{At(2026, 12, 11, 9, 0, 0)};
+    StartupWindowTest() { WriteNameDays(env.folder / "names.dat", "11 декабря\tАнна\n"); }
     ~StartupWindowTest() override { DestroyLongLivedWindows(); }
 };
 
@@ -54,6 +59,9 @@ TEST_F(StartupWindowTest, SplashCountsFromTenWhileTheMainWindowIsMadeToOneHundre
     EXPECT_TRUE(Analys);
     EXPECT_TRUE(Horoscop);
     EXPECT_TRUE(Bio);
+    ASSERT_TRUE(NameDay);
+    EXPECT_FALSE(NameDay->isVisible());
+    EXPECT_EQ(NameDay->Label2->text(), QStringLiteral("Анна")) << "the name-day data is read at start-up";
     EXPECT_FALSE(Form1->isVisible()) << "the message loop shows the main window, not the start-up";
     EXPECT_TRUE(env.log.empty());
 }
@@ -82,7 +90,25 @@ TEST_F(StartupWindowTest, WithoutAMainWindowTheFirstWindowMadeStandsIn)
 
     EXPECT_EQ(env.log, EventLog{"message[Ошибочка вышла...]:Не могу создать форму MainForm!!!"});
     EXPECT_FALSE(Form1);
+    EXPECT_FALSE(NameDay) << "the rest of the main window's group is left out";
     EXPECT_EQ(main, result.data());
+}
+
+TEST_F(StartupWindowTest, ANameDayWindowThatCannotBeMadeIsReportedAsTheMainWindowsGroup)
+{
+    std::vector<StartupWindow> windows = LongLivedWindows();
+    // The name-day window closes group A.
+    const auto nameDay = std::find_if(windows.rbegin(), windows.rend(), [](const StartupWindow& w) {
+        return w.Group == 'A';
+    });
+    ASSERT_NE(nameDay, windows.rend());
+    nameDay->Create = [] { throw std::runtime_error("broken"); };
+
+    QWidget* main = StartUp(windows);
+
+    EXPECT_EQ(env.log, EventLog{"message[Ошибочка вышла...]:Не могу создать форму MainForm!!!"});
+    EXPECT_EQ(main, Form1.data());
+    EXPECT_FALSE(NameDay);
 }
 
 } // namespace

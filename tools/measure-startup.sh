@@ -7,5 +7,5 @@ source tools/deps.sh
 ortavi_need bench
 
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DORTAVI_BUILD_TESTS=OFF
-cmake --build build-release --target Ortavi bare_window
+cmake --build build-release --target Ortavi bare_window ortavi-scramble
 python3 tools/measure_startup.py --build build-release "$@"

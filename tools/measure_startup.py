@@ -71,9 +71,20 @@ def main():
         os.makedirs(program_folder)
         ortavi = os.path.join(program_folder, "Ortavi")
         shutil.copy2(programs["Ortavi"], ortavi)
-        for entry in os.listdir(os.path.dirname(programs["Ortavi"])):
-            if entry.startswith("libKVL"):
-                shutil.copy2(os.path.join(os.path.dirname(programs["Ortavi"]), entry), program_folder)
+        build_folder = os.path.dirname(programs["Ortavi"])
+        for entry in os.listdir(build_folder):
+            if entry.startswith("libKVL") or entry.endswith(".dat"):
+                shutil.copy2(os.path.join(build_folder, entry), program_folder)
+        if os.path.isdir(os.path.join(build_folder, "Data")):
+            shutil.copytree(os.path.join(build_folder, "Data"), os.path.join(program_folder, "Data"))
+        if not os.path.exists(os.path.join(program_folder, "names.dat")):
+            # The window of name days reads it at start-up; without it an error box would
+            # stop the start. A day of names stands in until the build makes the real file.
+            source = os.path.join(folder, "names.txt")
+            with open(source, "w", encoding="utf-8") as out:
+                out.write("1 января\tАнна, Иван\n")
+            subprocess.run([os.path.join(build_folder, "tools", "ortavi-scramble"), "--key", "ZEBROLM", source,
+                            os.path.join(program_folder, "names.dat")], check=True)
         programs["Ortavi"] = ortavi
 
         env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", ORTAVI_REPORT_SHOWN="1")

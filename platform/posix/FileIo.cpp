@@ -47,9 +47,10 @@ std::string IoErrorText(int code, const std::filesystem::path& path)
     }
 }
 
-File File::OpenRead(const std::filesystem::path& path)
+namespace {
+int OpenReadFd(const std::filesystem::path& path, int flags)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags);
     if (fd < 0)
         Fail(errno, path);
     // Linux opens a folder for reading; refuse it here, as Windows does, so that a caller
@@ -60,7 +61,18 @@ File File::OpenRead(const std::filesystem::path& path)
         ::close(fd);
         Fail(code, path);
     }
-    return File(fd, path);
+    return fd;
+}
+} // namespace
+
+File File::OpenRead(const std::filesystem::path& path)
+{
+    return File(OpenReadFd(path, 0), path);
+}
+
+File File::OpenReadNoFollow(const std::filesystem::path& path)
+{
+    return File(OpenReadFd(path, O_NOFOLLOW), path);
 }
 
 File File::CreateWrite(const std::filesystem::path& path)

@@ -56,6 +56,11 @@ File File::OpenRead(const std::filesystem::path& path)
     return File(reinterpret_cast<std::intptr_t>(h), path);
 }
 
+File File::OpenReadNoFollow(const std::filesystem::path& path)
+{
+    return OpenRead(path);
+}
+
 File File::CreateWrite(const std::filesystem::path& path)
 {
     HANDLE h = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

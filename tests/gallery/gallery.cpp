@@ -7,6 +7,7 @@
 #include "chart/aboutbio.h"
 #include "data/Horo.h"
 #include "extras/Loading.h"
+#include "nameday/NameDayForm.h"
 #include "calc/PersonInput.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtServices.h"
@@ -18,6 +19,7 @@
 #include "profiles/ProfileStore.h"
 #include "platform/widgets/MultiRowTabWidget.h"
 #include "tools/DataFileBuilder.h"
+#include "support/NameDaysFixture.h"
 #include "support/QtTestSupport.h"
 
 #include <QApplication>
@@ -25,7 +27,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
@@ -100,6 +104,47 @@ const char* const kLionSource =
     "Родились\tНаполеон Бонапарт, Александр Дюма, Клод Дебюсси, Мата Хари\n"
     "Вопросы\tКак Лев относится к критике? Болезненно, но выслушивает её от тех, кого уважает.\n"
     "Конец\t-\n";
+// A few days of the name-day calendar, the longest of them (17 January) among them.
+const char* const kNameDays =
+    "1 января\tАглаида, Арис, Григорий, Евтихий, Илья, Полиевкт, Пров, Тимофей, Трифон, Фессалоникия\n"
+    "17 января\tАгав, Акила, Александр, Алфей, Амплий, Ананий, Андроник, Анисим, Апеллий, Аполлос, Аристарх, "
+    "Аристовул, Артем, Артемий, Архип, Архипп, Асинкрит, Афанасий, Ахаик, Варнава, Гай, Денис, Евод, Евстафий, "
+    "Епафродит, Епенет, Ераст, Ерм, Ермий, Ефим, Ефимия, Зина, Зосима, Иосиф, Иродион, Карп, Кварт, Кесарь, Кифа, "
+    "Климент, Кондратий, Крискент, Лин, Лука, Лукий, Марк, Наркисс, Никанор, Николай, Олимп, Онисифор, Онуфрий, "
+    "Пармен, Патров, Прохор, Пуд, Родион, Руф, Семен, Сила, Сильван, Сосипатр, Сосфен, Стахий, Степан, Терентий, "
+    "Тертий, Тимон, Тимофей, Тит, Тихик, Трофим, Увеликий, Урван, Фаддей, Феоктист, Филимон, Филипп, Филолог, "
+    "Флегонт, Фортунат, Хрисанф, Юст, Ясон\n"
+    "7 мая\tАлексей, Валентин, Евсевий, Елизавета, Иннокентий, Леонтий, Лонгин, Лука, Неон, Николай, Пасикрат, "
+    "Савва, Станислав, Фома, Хрониктий\n"
+    "11 декабря\tАндрей, Анна, Даниил, Евсевий, Ерофей, Иринарх, Константин, Никифор, Рафаил, Сергей, Сократ, "
+    "Тимофей, Фома, Харитон\n"
+    "12 декабря\tАвив, Акакий, Даниил, Денис, Констанция, Нектарий, Николай, Парамон, Питирун, Урван, Федр, "
+    "Филумен\n";
+
+void SaveNameDayWindow(WindowTestEnvironment& env)
+{
+    WriteNameDays(env.folder / "names.dat", kNameDays);
+    {
+        TNameDay window;
+        Save(window, "nameday-date");
+        window.PageControl1->setCurrentWidget(window.TabSheet2);
+        window.ListBox1->setCurrentRow(window.ListBox1->row(
+            window.ListBox1->findItems(QStringLiteral("Николай"), Qt::MatchExactly).value(0)));
+        Save(window, "nameday-name");
+        window.PageControl1->setCurrentWidget(window.TabSheet3);
+        window.dxfComboBox1->setEditText(QStringLiteral("Николай"));
+        window.dxfComboBox2->setEditText(QStringLiteral("Лука"));
+        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        Save(window, "nameday-common");
+    }
+    const LocalTime today = env.clock.Now();
+    env.clock.Set(At(2027, 1, 17, 10));
+    {
+        TNameDay window;
+        Save(window, "nameday-long-greeting");
+    }
+    env.clock.Set(today);
+}
 
 } // namespace
 
@@ -151,6 +196,7 @@ int main(int argc, char** argv)
     }
 
     Save(*MakeInformationBox(ValidationText::kTooOld), "info-box");
+    SaveNameDayWindow(env);
 
     // Profiles and options, with a few saved people.
     for (const char* name : {"Иван", "Анна", "Ёжик", "Борис", "Ева"}) {

@@ -11,8 +11,9 @@
 WindowTestEnvironment::WindowTestEnvironment(LocalTime now)
     : clock(now), dialogs_(log), shell_(log), paths_(std::make_unique<FixedPaths>(folder.Path().string(),
                                                                                   folder.Path().string())),
-      clipboard_(std::make_unique<QtClipboard>())
+      clipboard_(std::make_unique<QtClipboard>()), previousFolder_(std::filesystem::current_path())
 {
+    std::filesystem::current_path(folder.Path());
     SetDialogs(&dialogs_);
     SetShell(&shell_);
     SetClock(&clock);
@@ -37,6 +38,8 @@ WindowTestEnvironment::~WindowTestEnvironment()
     SetClock(nullptr);
     SetShell(nullptr);
     SetDialogs(nullptr);
+    std::error_code ignored;
+    std::filesystem::current_path(previousFolder_, ignored);
 }
 
 std::string WindowTestEnvironment::ProgramFile(const char* name) const

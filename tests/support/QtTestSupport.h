@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,9 +27,10 @@ private:
 };
 
 // Everything a window test needs around the windows: scripted dialogs, a fixed clock, the
-// program and temporary folders in a fresh test folder, the decimal comma of a Russian
-// desktop, the real clipboard, and a modal runner that logs "modal:<objectName>" and runs
-// `onModal` instead of a modal loop. Restores it all at the end.
+// program and temporary folders in a fresh test folder that is also the current folder (as
+// the program is started in its own folder), the decimal comma of a Russian desktop, the
+// real clipboard, and a modal runner that logs "modal:<objectName>" and runs `onModal`
+// instead of a modal loop. Restores it all at the end.
 class WindowTestEnvironment {
 public:
     explicit WindowTestEnvironment(LocalTime now);
@@ -46,4 +48,5 @@ private:
     RecordingShell shell_;
     std::unique_ptr<FixedPaths> paths_;
     std::unique_ptr<class QtClipboard> clipboard_;
+    std::filesystem::path previousFolder_;
 };
