@@ -163,7 +163,7 @@ TEST_F(NameDayWindowTest, SearchesByDateAndByName)
     EXPECT_EQ(window->dxfComboBox1->currentText(), QStringLiteral("Имя1"));
     EXPECT_EQ(window->dxfComboBox2->currentText(), QStringLiteral("Имя2"));
 
-    window->abfDatePanel1->findChild<QSpinBox*>(QStringLiteral("Day"))->setValue(12);
+    window->abfDatePanel1->findChild<QSpinBox*>(QStringLiteral("DayBox"))->setValue(12);
     EXPECT_EQ(Items(window->ListBox3), QStringList{"Пётр"});
 
     const QListWidgetItem* anna = window->ListBox1->item(0);
