@@ -1,5 +1,6 @@
 #include "app/main.h"
 
+#include "app/CommandRules.h"
 #include "app/Version.h"
 #include "calc/Biorhythm.h"
 #include "calc/BodyMetrics.h"
@@ -20,6 +21,7 @@
 #include "platform/widgets/ShowHideAnimation.h"
 #include "platform/widgets/SingleInstance.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -28,6 +30,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QSlider>
 #include <QStatusBar>
@@ -166,6 +169,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
     BuildControls();
     BuildWindowCommands();
+    BuildMenus();
+    // The menu bar sits above the client area, as a Windows menu does.
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    acFormRoller1->setRolledHeight(menuBar()->sizeHint().height());
+    CentreOnScreen(*this);
     FormCreate();
 }
 
@@ -326,7 +334,7 @@ void TForm1::BuildWindowCommands()
     Escape->setObjectName(QStringLiteral("Escape"));
     Escape->setShortcut(Qt::Key_F10);
     addAction(Escape);
-    connect(Escape, &QAction::triggered, this, Guarded([this] { close(); }));
+    connect(Escape, &QAction::triggered, this, Guarded([this] { EscapeExecute(); }));
     connect(SpeedButton2, &FlatButton::clicked, Escape, &QAction::trigger);
 
     // Linux window managers take no buttons of ours into the caption: the two caption
@@ -362,6 +370,10 @@ void TForm1::FormCreate()
     HintService::Instance().setHintPause(100);
     raise();
     activateWindow();
+    // Qt has no idle event: the moment the event loop is about to wait is the same moment.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, Guarded([this] { ApplicationIdle(); }));
+    BuildCdMenus();
 }
 
 void TForm1::WriteLaunchData()
@@ -381,8 +393,14 @@ void TForm1::WriteLaunchData()
 
 void TForm1::ApplySettings()
 {
-    // The settings file is read here once the options exist; until then every component
-    // keeps its defaults (plain hints, no animation, not on top).
+    // Only the tray icon follows settings.ini so far; the other components keep their
+    // defaults (plain hints, no animation, not on top) until the options are read here too.
+    const IniFile settings(ProgramFilePath(CommandText::kSettingsFile));
+    TrayIconWanted = IsTrueText(settings.ReadString("Options", "Icon", ""));
+    if (TrayIconWanted)
+        AddTrayIcon();
+    else
+        RemoveTrayIcon();
 }
 
 void TForm1::AttachSingleInstance(SingleInstance* instance)
@@ -463,16 +481,27 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (!closingAnimated_ && acAnimationEffect1->animateOnHide()) {
-        event->ignore();
-        acAnimationEffect1->playHide([this] {
-            closingAnimated_ = true;
-            close();
-            closingAnimated_ = false;
-        });
-        return;
+    // The close that ends the hide animation comes back here: the user has answered already.
+    if (!closingAnimated_) {
+        bool mayClose = false;
+        RunGuarded([&] { mayClose = FormCloseQuery(); });
+        if (!mayClose) {
+            event->ignore();
+            return;
+        }
+        if (acAnimationEffect1->animateOnHide()) {
+            event->ignore();
+            acAnimationEffect1->playHide([this] {
+                closingAnimated_ = true;
+                close();
+                closingAnimated_ = false;
+            });
+            return;
+        }
     }
+    BackgroundTile = QPixmap();
     QMainWindow::closeEvent(event);
+    emit closeAccepted();
 }
 
 std::string TForm1::DayText() const
