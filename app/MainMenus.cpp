@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -222,6 +224,8 @@ void TForm1::BuildMenus()
         item->setIcon(Picture(row.picture));
         if (row.action != nullptr) {
             QAction* action = this->*row.action;
+            if (action == nullptr) // the window's actions are made before its menus
+                throw std::logic_error(std::string("no action for menu item ") + row.name);
             item->setText(row.caption != nullptr ? QString::fromUtf8(row.caption) : action->text());
             SetMenuShortCut(item, ShortCutOf(action->shortcut()));
             item->setEnabled(action->isEnabled());

@@ -83,7 +83,7 @@ protected:
     {
         LogindPower power(QDBusConnection::connectToBus(address_, QStringLiteral("program")));
         power.Perform(action);
-        QTest::qWaitFor([this] { return !calls_.empty(); }, 5000);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !calls_.empty(); }, 5000)) << "the stand-in heard nothing";
         return calls_;
     }
 

@@ -305,15 +305,15 @@ TEST_F(MainCommandsTest, TwoLetteredDrivesGetTwoItemsWithASubItemEach)
 
 TEST_F(MainCommandsTest, LinuxDrivesAreNamedByTheirDevicesAndHaveNoKeys)
 {
+    const auto keysWithoutDrives = Start()->findChildren<QShortcut*>().size();
     env.cdDrives.drives = {{"/dev/sr0", 0}, {"/dev/sr1", 0}};
     const auto form = Start();
-    const int keysWithout = static_cast<int>(Start()->findChildren<QShortcut*>().size());
     QMenu* open = form->Extra1->actions()[0]->menu();
     ASSERT_NE(open, nullptr);
     ASSERT_EQ(open->actions().size(), 2);
     EXPECT_EQ(open->actions()[1]->text(), QStringLiteral("/dev/sr1"));
     EXPECT_TRUE(MenuShortCut(open->actions()[1]).Empty());
-    EXPECT_EQ(form->findChildren<QShortcut*>().size(), keysWithout);
+    EXPECT_EQ(form->findChildren<QShortcut*>().size(), keysWithoutDrives) << "no keys bound for them";
     form->Extra1->actions()[1]->menu()->actions()[0]->trigger();
     EXPECT_EQ(env.log, EventLog{"cd-close:/dev/sr0"});
 }
