@@ -25,8 +25,14 @@ int main(int argc, char** argv)
     QWidget* mainWindow = StartUp(LongLivedWindows());
     if (mainWindow == nullptr)
         return 1;
-    if (Form1)
+    if (Form1) {
         Form1->AttachSingleInstance(&instance);
+        // The program ends when the user agrees to leave the main window, not when its last
+        // window goes: hidden in the tray, the main window is not on screen, and closing a
+        // window opened from the tray icon must not end the program.
+        app.setQuitOnLastWindowClosed(false);
+        QObject::connect(Form1, &TForm1::closeAccepted, &app, &QCoreApplication::quit);
+    }
     ReportWhenShown(mainWindow);
     mainWindow->show();
     const int code = app.exec();

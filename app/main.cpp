@@ -1,5 +1,6 @@
 #include "app/main.h"
 
+#include "app/CommandRules.h"
 #include "app/Version.h"
 #include "calc/Biorhythm.h"
 #include "calc/BodyMetrics.h"
@@ -25,14 +26,17 @@
 #include "profiles/Options.h"
 #include "profiles/ProfileStore.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QSlider>
 #include <QStatusBar>
@@ -156,9 +160,16 @@ private:
 };
 
 // The pictures are compiled into the window library; a static library must register them.
+// The program icon becomes every window's and the tray's, unless one is set already.
 static void LoadPictures()
 {
     Q_INIT_RESOURCE(app);
+    if (QApplication::windowIcon().availableSizes().isEmpty()) {
+        QIcon icon;
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/icon/%1").arg(size), QSize(size, size));
+        QApplication::setWindowIcon(icon);
+    }
 }
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
@@ -171,6 +182,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
     BuildControls();
     BuildWindowCommands();
+    BuildMenus();
+    // The menu bar sits above the client area, as a Windows menu does.
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    acFormRoller1->setRolledHeight(menuBar()->sizeHint().height());
+    CentreOnScreen(*this);
     FormCreate();
 }
 
@@ -332,7 +348,7 @@ void TForm1::BuildWindowCommands()
     Escape->setObjectName(QStringLiteral("Escape"));
     Escape->setShortcut(Qt::Key_F10);
     addAction(Escape);
-    connect(Escape, &QAction::triggered, this, Guarded([this] { close(); }));
+    connect(Escape, &QAction::triggered, this, Guarded([this] { EscapeExecute(); }));
     connect(SpeedButton2, &FlatButton::clicked, Escape, &QAction::trigger);
     Load = new QAction(QStringLiteral("Загрузить"), this);
     Load->setObjectName(QStringLiteral("Load"));
@@ -378,6 +394,10 @@ void TForm1::FormCreate()
     HintService::Instance().setHintPause(100);
     raise();
     activateWindow();
+    // Qt has no idle event: the moment the event loop is about to wait is the same moment.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, Guarded([this] { ApplicationIdle(); }));
+    BuildCdMenus();
 }
 
 void TForm1::WriteLaunchData()
@@ -419,6 +439,15 @@ void TForm1::SaveExecute()
 void TForm1::N35Click()
 {
     ShowFreshModal(Opt, this);
+}
+
+void TForm1::SetTrayIconWanted(bool wanted)
+{
+    trayIconWanted_ = wanted;
+    if (wanted)
+        AddTrayIcon();
+    else
+        RemoveTrayIcon();
 }
 
 void TForm1::AttachSingleInstance(SingleInstance* instance)
@@ -504,16 +533,27 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (!closingAnimated_ && acAnimationEffect1->animateOnHide()) {
-        event->ignore();
-        acAnimationEffect1->playHide([this] {
-            closingAnimated_ = true;
-            close();
-            closingAnimated_ = false;
-        });
-        return;
+    // The close that ends the hide animation comes back here: the user has answered already.
+    if (!closingAnimated_) {
+        bool mayClose = false;
+        RunGuarded([&] { mayClose = FormCloseQuery(); });
+        if (!mayClose) {
+            event->ignore();
+            return;
+        }
+        if (acAnimationEffect1->animateOnHide()) {
+            event->ignore();
+            acAnimationEffect1->playHide([this] {
+                closingAnimated_ = true;
+                close();
+                closingAnimated_ = false;
+            });
+            return;
+        }
     }
+    BackgroundTile = QPixmap();
     QMainWindow::closeEvent(event);
+    emit closeAccepted();
 }
 
 std::string TForm1::DayText() const

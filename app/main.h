@@ -5,6 +5,8 @@
 
 #include "calc/Person.h"
 #include "calc/PersonInput.h"
+#include "platform/services/CdDrives.h"
+#include "platform/services/Tray.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -24,6 +26,8 @@ class QTimer;
 class ShowHideAnimation;
 class SingleInstance;
 class QAction;
+class QMenu;
+class OwnerDrawnMenuStyle;
 
 class TForm1 : public QMainWindow, public PersonInputs {
     Q_OBJECT
@@ -35,8 +39,9 @@ public:
     void ApplySettings();
     // The phrase of the day, shown modally; the settings ask for it at start.
     void ShowTipOfTheDay();
-    // Whether the settings want the tray icon; false until they are first applied.
-    void SetTrayIconWanted(bool wanted) { trayIconWanted_ = wanted; }
+    // Whether the settings want the tray icon (false until they are first applied); the icon
+    // is added or removed to match at once, and kept while wanted.
+    void SetTrayIconWanted(bool wanted);
     bool TrayIconWanted() const { return trayIconWanted_; }
     // Answers a second start of the program by coming to the front.
     void AttachSingleInstance(SingleInstance* instance);
@@ -66,6 +71,27 @@ public:
     void FocusDay() override;
     void FocusYear() override;
     void FocusName() override;
+
+    // The commands of the menus and buttons (app/MainCommands.cpp).
+    void N29Click();
+    void EscapeExecute();
+    bool FormCloseQuery();
+    void SpeedButton3Click();
+    void ReadMe1Click();
+    void N15Click();
+    void N23Click();
+    void SpeedButton6Click();
+    void N9Click();
+    void N10Click();
+    void N33Click();
+    void BuildCdMenus();
+    void CdEjectClick(const CdDrive& drive);
+    void CdCloseClick(const CdDrive& drive);
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    void ApplicationIdle();
+    void TrayIconNotify(Tray::Click click);
+    void ApplicationEvents1Minimize();
 
     // The controls, named as the window's designer named them.
     QLineEdit* Edit2 = nullptr;
@@ -97,20 +123,35 @@ public:
     QAction* Load = nullptr;
     QAction* Save = nullptr;
 
+    // The menus (app/MainMenus.cpp); the menu bar is MainMenu1. Items are found by name.
+    QMenu* file1 = nullptr;
+    QMenu* N2 = nullptr;
+    QMenu* Extra1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+
+signals:
+    // The user agreed to leave and the window has closed: the program ends.
+    void closeAccepted();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     class Background;
 
     void BuildControls();
     void BuildWindowCommands();
+    void BuildMenus();
+    QMenu* NewMenu(const QString& title, QWidget* parent);
     void WriteLaunchData();
 
     QPixmap BackgroundTile;
     bool closingAnimated_ = false;
     bool trayIconWanted_ = false;
+    OwnerDrawnMenuStyle* menuStyle_ = nullptr;
 };
 
 // The long-lived main window, and the current person and results that the other windows read.

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QSlider>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -217,6 +218,7 @@ TEST_F(MainWindowTest, CaptionCommandsRollTheWindowAndKeepItOnTop)
     ASSERT_NE(roll, nullptr);
     ASSERT_NE(topmost, nullptr);
     EXPECT_EQ(roll->toolTip(), QStringLiteral("Начальник идет?"));
+    const int fullHeight = form->height();
 
     QTest::mouseClick(roll, Qt::LeftButton);
     EXPECT_TRUE(form->acFormRoller1->isRolled());
@@ -224,7 +226,7 @@ TEST_F(MainWindowTest, CaptionCommandsRollTheWindowAndKeepItOnTop)
     EXPECT_TRUE(roll->isVisible()) << "the way back stays in reach";
     EXPECT_EQ(roll->toolTip(), QStringLiteral("Ну что, ушел?"));
     QTest::mouseClick(roll, Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->height() == 417; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->height() == fullHeight; }, 3000));
 
     QTest::mouseClick(topmost, Qt::LeftButton);
     EXPECT_TRUE(form->acFormTopmost1->isTopmost());
@@ -239,6 +241,7 @@ TEST_F(MainWindowTest, ClosingPlaysTheHideAnimationFirstThenCloses)
     form->acAnimationEffect1->setEffect(ShowHideAnimation::Effect::Spin);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    env.answers() = {true, true}; // yes to the exit question, both times
     form->close();
     EXPECT_TRUE(form->isVisible()) << "still on screen while it comes apart";
     EXPECT_TRUE(form->acAnimationEffect1->isRunning());
@@ -252,7 +255,12 @@ TEST_F(MainWindowTest, ClosingPlaysTheHideAnimationFirstThenCloses)
 
 TEST_F(MainWindowTest, WindowHasTheSizeAndCaptionOfItsDesign)
 {
-    EXPECT_EQ(form->size(), QSize(338, 417));
+    // The client area under the menu bar is the design's 338 x 417.
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_GT(form->menuBar()->height(), 0);
+    EXPECT_EQ(form->size(), QSize(338, 417 + form->menuBar()->height()));
+    EXPECT_EQ(form->menuBar()->geometry().bottom() + 1, form->centralWidget()->y());
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Ortavi"));
     EXPECT_EQ(form->ComboBox1->currentIndex(), -1);

@@ -6,6 +6,9 @@
 # fp-utils brings chmcmd, which compiles help.chm.
 ORTAVI_PKGS_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-comic-neue fonts-sil-andika fonts-liberation fp-utils"
 ORTAVI_PKGS_test="$ORTAVI_PKGS_build googletest libgtest-dev libbenchmark-dev"
+# The power test runs a private D-Bus with a stand-in for logind (Qt's D-Bus module itself
+# comes with qt6-base-dev).
+ORTAVI_PKGS_test="$ORTAVI_PKGS_test dbus-daemon"
 ORTAVI_PKGS_bench="$ORTAVI_PKGS_build xvfb python3"
 ORTAVI_PKGS_ci="$ORTAVI_PKGS_test $ORTAVI_PKGS_bench clang libclang-rt-14-dev llvm g++-mingw-w64-x86-64-posix wine wine64"
 

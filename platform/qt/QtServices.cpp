@@ -1,6 +1,9 @@
 #include "platform/qt/QtServices.h"
 
 #include "platform/qt/Application.h"
+#include "platform/services/CdDrives.h"
+#include "platform/services/Power.h"
+#include "platform/services/Processes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -104,6 +107,10 @@ QtServices::QtServices()
     SetDialogs(&dialogs_);
     SetShell(&shell_);
     SetClipboard(&clipboard_);
+    SetTray(&tray_);
+    SetProcesses(&SystemProcesses());
+    SetPower(&SystemPower());
+    SetCdDrives(&SystemCdDrives());
 }
 
 QtServices::~QtServices()
@@ -115,4 +122,12 @@ QtServices::~QtServices()
         SetShell(current);
     if (Clipboard* current = SetClipboard(nullptr); current != &clipboard_)
         SetClipboard(current);
+    if (Tray* current = SetTray(nullptr); current != &tray_)
+        SetTray(current);
+    if (Processes* current = SetProcesses(nullptr); current != &SystemProcesses())
+        SetProcesses(current);
+    if (Power* current = SetPower(nullptr); current != &SystemPower())
+        SetPower(current);
+    if (CdDrives* current = SetCdDrives(nullptr); current != &SystemCdDrives())
+        SetCdDrives(current);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/QtTray.h"
 #include "platform/services/Clipboard.h"
 #include "platform/services/Dialogs.h"
 #include "platform/services/Shell.h"
@@ -35,7 +36,8 @@ public:
     std::string Text() const override;
 };
 
-// Installs the three for the life of the object.
+// Installs these, the tray icon and the system's own services (starting programs, power,
+// CD drives) for the life of the object.
 class QtServices {
 public:
     QtServices();
@@ -47,4 +49,5 @@ private:
     QtDialogs dialogs_;
     QtShell shell_;
     QtClipboard clipboard_;
+    QtTray tray_;
 };

@@ -30,6 +30,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
@@ -49,6 +53,38 @@ void Save(QWidget& window, const char* name)
     QApplication::processEvents();
     const QString path = g_folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
     if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        ++g_failures;
+    }
+}
+
+// The main window with one of its menus open and an item highlighted: a menu is a window of
+// its own, so the two pictures are put together where they stand on screen.
+void SaveWithMenu(TForm1& form, QMenu& menu, QAction* highlighted, const char* name)
+{
+    form.show();
+    QApplication::processEvents();
+    if (QAction* barItem = menu.menuAction(); form.menuBar()->actions().contains(barItem))
+        QTest::mouseClick(form.menuBar(), Qt::LeftButton, {}, form.menuBar()->actionGeometry(barItem).center());
+    else
+        menu.popup(form.mapToGlobal(QPoint(120, 90)));
+    QApplication::processEvents();
+    menu.setActiveAction(highlighted);
+    QApplication::processEvents();
+
+    const QRect windowRect = form.frameGeometry();
+    const QRect menuRect = menu.geometry();
+    const QRect all = windowRect.united(menuRect);
+    QImage picture(all.size(), QImage::Format_RGB32);
+    picture.fill(QColor(90, 90, 100));
+    {
+        QPainter painter(&picture);
+        painter.drawPixmap(form.geometry().topLeft() - all.topLeft(), form.grab());
+        painter.drawPixmap(menuRect.topLeft() - all.topLeft(), menu.grab());
+    }
+    menu.hide();
+    const QString path = g_folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    if (!picture.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ++g_failures;
     }
@@ -168,6 +204,7 @@ int main(int argc, char** argv)
 
     Tresult resultWindow;
     result = &resultWindow;
+    env.cdDrives.drives = {{"d:", 'd'}, {"e:", 'e'}};
     TForm1 form;
     Save(form, "main-empty");
     FillIvan(form, env.clock);
@@ -217,6 +254,10 @@ int main(int argc, char** argv)
         options.PageControl1->setCurrentWidget(options.TabSheet1);
         Save(options, "options-main");
     }
+
+    SaveWithMenu(form, *form.Extra1, form.findChild<QAction*>(QStringLiteral("N10")), "main-menu-extra");
+    SaveWithMenu(form, *form.file1, form.findChild<QAction*>(QStringLiteral("N29")), "main-menu-file");
+    SaveWithMenu(form, *form.PopupMenu1, form.findChild<QAction*>(QStringLiteral("N23")), "main-popup-menu");
 
     for (const std::string& line : env.log)
         std::printf("%s\n", line.c_str());

@@ -19,6 +19,10 @@ WindowTestEnvironment::WindowTestEnvironment(LocalTime now)
     SetClock(&clock);
     SetPaths(paths_.get());
     SetClipboard(clipboard_.get());
+    SetProcesses(&processes);
+    SetPower(&power);
+    SetCdDrives(&cdDrives);
+    SetTray(&tray);
     SetDecimalSeparator(",");
     SetApplicationTitle(QStringLiteral("Ortavi"));
     SetModalRunner([this](QDialog& dialog) {
@@ -33,6 +37,10 @@ WindowTestEnvironment::~WindowTestEnvironment()
 {
     SetModalRunner({});
     SetDecimalSeparator(std::nullopt);
+    SetTray(nullptr);
+    SetCdDrives(nullptr);
+    SetPower(nullptr);
+    SetProcesses(nullptr);
     SetClipboard(nullptr);
     SetPaths(nullptr);
     SetClock(nullptr);

@@ -29,8 +29,9 @@ private:
 // Everything a window test needs around the windows: scripted dialogs, a fixed clock, the
 // program and temporary folders in a fresh test folder that is also the current folder (as
 // the program is started in its own folder), the decimal comma of a Russian desktop, the
-// real clipboard, and a modal runner that logs "modal:<objectName>" and runs `onModal`
-// instead of a modal loop. Restores it all at the end.
+// real clipboard, a modal runner that logs "modal:<objectName>" and runs `onModal` instead
+// of a modal loop, and recorders for starting programs, power, the CD drives (none until a
+// test adds some) and the tray icon. Restores it all at the end.
 class WindowTestEnvironment {
 public:
     explicit WindowTestEnvironment(LocalTime now);
@@ -40,8 +41,14 @@ public:
     TempDir folder;
     FixedClock clock;
     std::function<void(QDialog&)> onModal;
+    RecordingProcesses processes{log};
+    RecordingPower power{log};
+    RecordingCdDrives cdDrives{log};
+    RecordingTray tray{log};
 
     std::string ProgramFile(const char* name) const;
+    // The answers to the questions to come, in order; No when they run out.
+    std::deque<bool>& answers() { return dialogs_.answers; }
 
 private:
     ScriptedDialogs dialogs_;

@@ -16,6 +16,51 @@ bool ScriptedDialogs::Confirm(const std::string& text)
     return yes;
 }
 
+void RecordingProcesses::Start(const std::string& program, const std::vector<std::string>& arguments)
+{
+    std::string line = "start:" + program;
+    for (const std::string& argument : arguments)
+        line += "|" + argument;
+    log_.push_back(line);
+}
+
+void RecordingPower::Perform(PowerAction action)
+{
+    switch (action) {
+    case PowerAction::PowerOff:
+        log_.push_back("power:off");
+        break;
+    case PowerAction::Restart:
+        log_.push_back("power:restart");
+        break;
+    case PowerAction::LogOff:
+        log_.push_back("power:logoff");
+        break;
+    }
+}
+
+void RecordingTray::Show(const std::string& tip)
+{
+    if (shown_)
+        return;
+    shown_ = true;
+    log_.push_back("tray:show " + tip);
+}
+
+void RecordingTray::Hide()
+{
+    if (!shown_)
+        return;
+    shown_ = false;
+    log_.push_back("tray:hide");
+}
+
+void RecordingTray::UserClicks(Tray::Click click) const
+{
+    if (handler_)
+        handler_(click);
+}
+
 LocalTime At(int year, unsigned month, unsigned day, int hour, int minute, int second)
 {
     using namespace std::chrono;

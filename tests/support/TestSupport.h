@@ -1,8 +1,12 @@
 #pragma once
 
 #include "calc/PersonInput.h"
+#include "platform/services/CdDrives.h"
 #include "platform/services/Clock.h"
 #include "platform/services/Dialogs.h"
+#include "platform/services/Power.h"
+#include "platform/services/Processes.h"
+#include "platform/services/Tray.h"
 
 #include <chrono>
 #include <deque>
@@ -32,6 +36,59 @@ public:
 
 private:
     EventLog& log_;
+};
+
+// Writes down every program it is asked to start: "start:<program>|<argument>|<argument>".
+class RecordingProcesses final : public Processes {
+public:
+    explicit RecordingProcesses(EventLog& log) : log_(log) {}
+    void Start(const std::string& program, const std::vector<std::string>& arguments) override;
+
+private:
+    EventLog& log_;
+};
+
+// Stands in for switching the machine off: "power:off", "power:restart", "power:logoff".
+class RecordingPower final : public Power {
+public:
+    explicit RecordingPower(EventLog& log) : log_(log) {}
+    void Perform(PowerAction action) override;
+
+private:
+    EventLog& log_;
+};
+
+// The drives a test gives it; doors log "cd-open:<device>" and "cd-close:<device>".
+class RecordingCdDrives final : public CdDrives {
+public:
+    explicit RecordingCdDrives(EventLog& log) : log_(log) {}
+    std::vector<CdDrive> List() override { return drives; }
+    void OpenDoor(const CdDrive& drive) override { log_.push_back("cd-open:" + drive.device); }
+    void CloseDoor(const CdDrive& drive) override { log_.push_back("cd-close:" + drive.device); }
+
+    std::vector<CdDrive> drives;
+
+private:
+    EventLog& log_;
+};
+
+// A tray that keeps its icon in a flag: "tray:show <tip>" when the icon appears, "tray:hide"
+// when it goes. Lose() takes it away as a restarted task bar does.
+class RecordingTray final : public Tray {
+public:
+    explicit RecordingTray(EventLog& log) : log_(log) {}
+    void Show(const std::string& tip) override;
+    void Hide() override;
+    bool IsShown() const override { return shown_; }
+    void SetClickHandler(std::function<void(Click)> handler) override { handler_ = std::move(handler); }
+
+    void Lose() { shown_ = false; }
+    void UserClicks(Tray::Click click) const;
+
+private:
+    EventLog& log_;
+    bool shown_ = false;
+    std::function<void(Tray::Click)> handler_;
 };
 
 // The person inputs of the main window, as plain fields.
