@@ -84,7 +84,7 @@ TEST_F(MainWindowProfilesTest, SettingsReachEveryComponentAtCreation)
     EXPECT_EQ(configured.acAnimationEffect1->delay(), 70);
     EXPECT_EQ(configured.acAnimationEffect1->effect(), ShowHideAnimation::Effect::Fireworks);
     EXPECT_TRUE(configured.TrayIconWanted());
-    EXPECT_TRUE(env.log.empty());
+    EXPECT_EQ(env.log, EventLog{"tray:show ORTAVI!!!"}) << "the settings want the tray icon";
 }
 
 TEST_F(MainWindowProfilesTest, CtrlSSavesTheInputsAsAProfile)

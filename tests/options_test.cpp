@@ -261,7 +261,7 @@ TEST_F(OptionsTest, OkSavesAppliesToTheMainWindowAndCloses)
     EXPECT_TRUE(form->acAnimationEffect1->animateOnShow());
     EXPECT_TRUE(form->TrayIconWanted());
     EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(env.log.empty());
+    EXPECT_EQ(env.log, EventLog{"tray:show ORTAVI!!!"}) << "the settings want the tray icon";
 }
 
 TEST_F(OptionsTest, ApplyChangesTheMainWindowAndStaysOpen)
@@ -312,7 +312,7 @@ TEST_F(OptionsTest, ANumberFieldThatIsNoNumberStopsOkAndApply)
     Click(window->dxfCheckBox11);
     env.log.clear();
     Click(window->OK);
-    EXPECT_TRUE(env.log.empty());
+    EXPECT_EQ(env.log, EventLog{"tray:show ORTAVI!!!"}) << "the settings want the tray icon";
     EXPECT_FALSE(window->isVisible());
     EXPECT_NE(IniText().find("AnimationDelay=\r\n"), std::string::npos);
 }
