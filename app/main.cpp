@@ -6,6 +6,12 @@
 #include "calc/Diagnosis.h"
 #include "calc/Unit2.h"
 #include "data/Tools.h"
+#include "extras/SysUnit.h"
+#include "extras/ThanksBox.h"
+#include "extras/Timer.h"
+#include "extras/TipOfTheDay.h"
+#include "extras/Uarclock.h"
+#include "extras/aboutmenu.h"
 #include "platform/Errors.h"
 #include "platform/ini/IniFile.h"
 #include "platform/qt/Application.h"
@@ -28,6 +34,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
 #include <QStatusBar>
@@ -271,6 +278,9 @@ void TForm1::BuildControls()
     SpeedButton2 = Button(body, "SpeedButton2", QStringLiteral("Выход"), QStringLiteral("Сюда жать не надо!!!"),
                           {233, 345, 97, 30});
     connect(SpeedButton1, &FlatButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
+    connect(SpeedButton5, &FlatButton::clicked, this, Guarded([this] { ShowAbout(); }));
+    connect(SpeedButton4, &FlatButton::clicked, this, Guarded([this] { ShowThanks(); }));
+    Label6->installEventFilter(this);
 
     // Keyboard order: the person's facts top to bottom, then the commands.
     setTabOrder(Edit2, Edit1);
@@ -450,8 +460,48 @@ void TForm1::Edit3Exit()
     Edit3->setText(QString::fromStdString(CorrectDateFieldOnExit(Edit3->text().toStdString())));
 }
 
+void TForm1::ShowTipOfTheDay()
+{
+    ShowFreshModal(Tip, this);
+}
+
+void TForm1::ShowClock()
+{
+    // Unlike the other windows the clock outlives its showing: hidden and kept until the
+    // main window goes, while the name points at the newest one.
+    Clock1 = new TClock1(this);
+    RunModal(*Clock1);
+    if (Clock1)
+        Clock1->hide();
+}
+
+void TForm1::ShowTimer()
+{
+    ShowFreshModal(kTime, nullptr);
+}
+
+void TForm1::ShowSystemInfo()
+{
+    ShowFreshModal(Syst, this);
+}
+
+void TForm1::ShowAbout()
+{
+    ShowFreshModal(AboutBox, this);
+}
+
+void TForm1::ShowThanks()
+{
+    ShowFreshModal(OKBottomDlg, this);
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Label6 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        RunGuarded([this] { ShowClock(); });
+        return true;
+    }
     if (event->type() == QEvent::FocusOut) {
         if (watched == Edit1)
             RunGuarded([this] { Edit1Exit(); });

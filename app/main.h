@@ -44,6 +44,14 @@ public:
     void Edit1Exit();
     void Edit3Exit();
 
+    // Openers of the extras; the buttons, the date label and the menu commands call them.
+    void ShowTipOfTheDay(); // «Фраза дня...», also the phrase at start-up
+    void ShowClock();       // «Часики» and the date label; the clock is kept after it closes
+    void ShowTimer();       // «Таймер»
+    void ShowSystemInfo();  // «О системе»
+    void ShowAbout();       // «О Программе»
+    void ShowThanks();      // «Благодарности»
+
     // PersonInputs
     std::string DayText() const override;
     int MonthIndex() const override;
