@@ -27,7 +27,7 @@ ShadowGroupBox* Box(QWidget* parent, const char* name, const QString& title, QRe
     auto* box = new ShadowGroupBox(title, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place);
-    box->setFont(PixelFont(QStringLiteral("Comic Sans MS"), 13, true));
+    box->setFont(PixelFont(QStringLiteral("Comic Sans MS"), 12, true));
     box->setTitleColor(titleColour);
     box->setShadowColor(shadow);
     return box;

@@ -103,6 +103,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent)
     const int linkTop = kLineTop + 9 * kLineStep;
     SpeedButton1 = PlaceFlatButton(Bevel1, "SpeedButton1", QLatin1String(kTesterSite), QString(),
                                    {26, linkTop - 2, 200, 19}, Plain(true), Qt::blue);
+    SpeedButton1->resize(SpeedButton1->sizeHint().width(), 19);
     connect(SpeedButton1, &FlatButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
 
     // The two blue names after «и отдельно -».
@@ -123,7 +124,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent)
     Label22 = ThanksLabel(22);
 
     // Hidden until the corner button is pressed.
-    Label20 = new QLabel(QStringLiteral("И вам спасибо - за любопытство! :)"), this);
+    Label20 = new QLabel(QStringLiteral("А вам - за любопытство! :)"), this);
     Label20->setObjectName(QStringLiteral("Label20"));
     Label20->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 12, true));
     Label20->setAlignment(Qt::AlignCenter);
@@ -146,6 +147,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent)
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(120, 496, 88, 28);
     BitBtn1->setDefault(true);
+    BitBtn1->setFocus();
     connect(BitBtn1, &QPushButton::clicked, this, Guarded([this] { BitBtn1Click(); }));
     SpeedButton2 = PlaceFlatButton(this, "SpeedButton2", QStringLiteral("Еще..."), QString(), {222, 496, 88, 28},
                                    Plain(true));
@@ -163,9 +165,11 @@ QLabel* TOKBottomDlg::ThanksLabel(int number) const
 
 bool TOKBottomDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((watched == Label17 || watched == Label22) && event->type() == QEvent::MouseButtonRelease &&
+    if ((watched == Label17 || watched == Label22) &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        RunGuarded([this] { Label17Click(); });
+        if (event->type() == QEvent::MouseButtonRelease)
+            RunGuarded([this] { Label17Click(); });
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -93,6 +93,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
                                        PixelFont(QStringLiteral("Comic Sans MS"), 16, true), Qt::blue);
     HintService::setHint(dxfColorButton1, QStringLiteral("Что, так быстро?"));
     connect(dxfColorButton1, &ColorButton::clicked, this, Guarded([this] { dxfColorButton1Click(); }));
+    dxfColorButton1->setFocus();
 
     // The counter alone would be a bare number in the corner.
     QLabel* startsCaption = Text(this, nullptr, QStringLiteral("Запусков:"), {24, 378, 60, 16}, Plain(11, true));

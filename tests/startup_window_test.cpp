@@ -4,10 +4,18 @@
 #include "calc/Analyz.h"
 #include "calc/Unit2.h"
 #include "extras/Loading.h"
+#include "extras/MyFoto.h"
+#include "extras/SysUnit.h"
+#include "extras/Thanks.h"
+#include "extras/ThanksBox.h"
+#include "extras/Timer.h"
+#include "extras/TipOfTheDay.h"
+#include "extras/Uarclock.h"
 #include "platform/qt/Application.h"
 #include "platform/widgets/GradientProgressBar.h"
 #include "support/QtTestSupport.h"
 
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -79,6 +87,32 @@ TEST_F(StartupWindowTest, WithoutAMainWindowTheFirstWindowMadeStandsIn)
     EXPECT_EQ(env.log, EventLog{"message[Ошибочка вышла...]:Не могу создать форму MainForm!!!"});
     EXPECT_FALSE(Form1);
     EXPECT_EQ(main, result.data());
+}
+
+TEST_F(StartupWindowTest, TheExtrasAreMadeInTheirGroupsAndNeverShown)
+{
+    const std::vector<StartupWindow> windows = LongLivedWindows();
+    const std::pair<char, std::function<QWidget*()>> extras[] = {
+        {'B', [] { return Assistance.data(); }}, {'C', [] { return Tip.data(); }},
+        {'D', [] { return Me.data(); }},         {'H', [] { return kTime.data(); }},
+        {'I', [] { return Syst.data(); }},       {'J', [] { return OKBottomDlg.data(); }},
+        {'M', [] { return Clock1.data(); }},
+    };
+    for (const auto& [group, window] : extras) {
+        SCOPED_TRACE(group);
+        // The window appears when its own group's row runs.
+        ASSERT_EQ(window(), nullptr);
+        for (const StartupWindow& row : windows)
+            if (row.Group == group)
+                row.Create();
+        ASSERT_NE(window(), nullptr);
+        EXPECT_FALSE(window()->isVisible());
+    }
+    EXPECT_TRUE(Clock1->Timer1->isActive()) << "the start-up clock ticks all along";
+    EXPECT_TRUE(env.log.empty());
+    DestroyLongLivedWindows();
+    for (const auto& [group, window] : extras)
+        EXPECT_EQ(window(), nullptr) << group;
 }
 
 } // namespace
