@@ -32,8 +32,9 @@ TMe::TMe(QWidget* parent) : QDialog(parent)
     Image1->setGeometry(25, 16, 288, 444);
     Image1->setPixmap(QPixmap(QStringLiteral(":/picture-window")));
 
-    dxfColorButton1 = PlaceColorButton(this, "dxfColorButton1", QStringLiteral("Симпатично"), {109, 472, 120, 32},
-                                       PixelFont(QStringLiteral("Comic Sans MS"), 15, true), Qt::blue);
+    dxfColorButton1 =
+        PlaceColorButton(this, "dxfColorButton1", QStringLiteral("Симпатично"), {109, 472, 120, 32},
+                         PixelFont(QStringLiteral("Comic Sans MS"), 15, true), Qt::blue);
     connect(dxfColorButton1, &ColorButton::clicked, this, Guarded([this] { dxfColorButton1Click(); }));
 
     Drag = new BodyDrag(this);

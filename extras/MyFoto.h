@@ -11,7 +11,7 @@ class QLabel;
 
 class TMe : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TMe(QWidget* parent = nullptr);
 
     void FormCreate();

@@ -72,8 +72,8 @@ std::string FindPhrase(ByteSource& plain, int k, const std::string& fileName)
             continue;
         const auto number = LeadingNumber(line);
         if (!number)
-            throw IoError(kInvalidNumericInput, "Строка " + std::to_string(lineNumber) + " файла «" + fileName +
-                                                    "» не начинается с числа");
+            throw IoError(kInvalidNumericInput, "Строка " + std::to_string(lineNumber) + " файла «" +
+                                                    fileName + "» не начинается с числа");
         if (*number == k)
             return reader.AtEnd() ? std::string() : reader.ReadLine();
     }

@@ -21,8 +21,8 @@ const QColor kPurple(128, 0, 128), kOlive(128, 128, 0), kFuchsia(255, 0, 255), k
     kLime(0, 255, 0), kTeal(0, 128, 128), kGreen(0, 128, 0), kRed(255, 0, 0), kBlue(0, 0, 255),
     kYellow(255, 255, 0);
 
-ShadowGroupBox* Box(QWidget* parent, const char* name, const QString& title, QRect place, const QColor& titleColour,
-                    const QColor& shadow)
+ShadowGroupBox* Box(QWidget* parent, const char* name, const QString& title, QRect place,
+                    const QColor& titleColour, const QColor& shadow)
 {
     auto* box = new ShadowGroupBox(title, parent);
     box->setObjectName(QLatin1String(name));
@@ -66,8 +66,8 @@ TSyst::TSyst(QWidget* parent) : QDialog(parent)
     setWindowFlag(Qt::WindowMinimizeButtonHint);
     move(26, 153);
 
-    dxfGroupBox2 = Box(this, "dxfGroupBox2", QStringLiteral("Использование физической памяти"), {8, 12, 361, 73},
-                       kPurple, kOlive);
+    dxfGroupBox2 = Box(this, "dxfGroupBox2", QStringLiteral("Использование физической памяти"),
+                       {8, 12, 361, 73}, kPurple, kOlive);
     Label3 = Line(dxfGroupBox2, "Label3", {8, 16, 337, 17}, Qt::black, kYellow);
     Gauge1 = Gauge(dxfGroupBox2, "Gauge1", {8, 40, 345, 16}, kPurple);
     HintService::setHint(Gauge1, QStringLiteral("Использование оперативки"));
@@ -78,19 +78,19 @@ TSyst::TSyst(QWidget* parent) : QDialog(parent)
     HintService::setHint(Label5, QStringLiteral("Использование файла подкачки"));
     Gauge3 = Gauge(dxfGroupBox3, "Gauge3", {8, 35, 345, 16}, kRed);
 
-    dxfGroupBox4 = Box(this, "dxfGroupBox4", QStringLiteral("Использование виртуальной памяти"), {8, 92, 361, 73},
-                       kOlive, kYellow);
+    dxfGroupBox4 = Box(this, "dxfGroupBox4", QStringLiteral("Использование виртуальной памяти"),
+                       {8, 92, 361, 73}, kOlive, kYellow);
     Label7 = Line(dxfGroupBox4, "Label7", {8, 16, 345, 17}, kNavy, kLime);
     Gauge4 = Gauge(dxfGroupBox4, "Gauge4", {8, 40, 345, 16}, kOlive);
 
-    dxfGroupBox5 = Box(this, "dxfGroupBox5", QStringLiteral("Использование памяти"), {373, 92, 361, 73}, kTeal,
-                       kBlue);
+    dxfGroupBox5 =
+        Box(this, "dxfGroupBox5", QStringLiteral("Использование памяти"), {373, 92, 361, 73}, kTeal, kBlue);
     Label9 = Line(dxfGroupBox5, "Label9", {8, 16, 345, 17}, kBlue, kGreen);
     Gauge2 = Gauge(dxfGroupBox5, "Gauge2", {8, 40, 345, 16}, kTeal);
     HintService::setHint(Gauge2, QStringLiteral("Общее использование ресурсов компьютера..."));
 
-    dxfGroupBox1 = Box(this, "dxfGroupBox1", QStringLiteral("Операционная система"), {8, 173, 726, 48}, kBlue,
-                       kYellow);
+    dxfGroupBox1 =
+        Box(this, "dxfGroupBox1", QStringLiteral("Операционная система"), {8, 173, 726, 48}, kBlue, kYellow);
     Label8 = Line(dxfGroupBox1, "Label8", {10, 19, 706, 17}, Qt::black, kFuchsia);
     HintService::setHint(Label8, QStringLiteral("Это напоминание"));
 

@@ -14,7 +14,7 @@ class ShadowGroupBox;
 
 class TSyst : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TSyst(QWidget* parent = nullptr);
 
     void FormShow();
@@ -39,7 +39,7 @@ public:
     // Discarded by «Круто»; the name is then empty.
     QPointer<QTimer> SystTimer;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 };
 

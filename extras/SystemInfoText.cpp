@@ -70,7 +70,8 @@ std::string OSVersionText(const OsVersionSnapshot& v)
     if (nt)
         return v.ServicePack.empty() ? Format("%s %d.%d (Build %d)", name, major, minor, build)
                                      : Format("%s %d.%d (Build %d: %s)", name, major, minor, build, sp);
-    return v.ServicePack.empty() ? Format("%s (Build %d)", name, build) : Format("%s (Build %d: %s)", name, build, sp);
+    return v.ServicePack.empty() ? Format("%s (Build %d)", name, build)
+                                 : Format("%s (Build %d: %s)", name, build, sp);
 }
 
 std::string OSVersionText()
@@ -110,9 +111,10 @@ MemoryLines MemoryTexts(const MemoryStatus& s, std::string_view thousandsSeparat
     const std::uint64_t totalBoth = s.TotalPhys + s.TotalPageFile;
 
     MemoryLines lines;
-    lines.PhysicalPercent = s.TotalPhys == 0 ? 0
-                                             : static_cast<int>(std::trunc(
-                                                   (1 - static_cast<long double>(availPhys) / s.TotalPhys) * 100));
+    lines.PhysicalPercent =
+        s.TotalPhys == 0
+            ? 0
+            : static_cast<int>(std::trunc((1 - static_cast<long double>(availPhys) / s.TotalPhys) * 100));
     lines.PageFilePercent = Percent(usedPage, s.TotalPageFile);
     lines.VirtualPercent = Percent(usedVirtual, s.TotalVirtual);
     lines.CombinedPercent = Percent(usedBoth, totalBoth);

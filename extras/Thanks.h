@@ -9,7 +9,7 @@ class FlatButton;
 
 class TAssistance : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TAssistance(QWidget* parent = nullptr);
 
     void SpeedButton1Click();

@@ -109,7 +109,8 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent)
     // The two blue names after «и отдельно -».
     QLabel* line16 = ThanksLabel(16);
     int x = line16->geometry().right() + 5;
-    for (auto [name, text] : {std::pair{"Label17", "сообществу KDE"}, std::pair{"Label22", "и сообществу GNOME"}}) {
+    for (auto [name, text] :
+         {std::pair{"Label17", "сообществу KDE"}, std::pair{"Label22", "и сообществу GNOME"}}) {
         auto* label = new QLabel(QString::fromUtf8(text), Bevel1);
         label->setObjectName(QLatin1String(name));
         label->setFont(Plain(true));
@@ -136,9 +137,9 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent)
         const char* resource;
         QRect place;
     } pictures[] = {
-        {"Image2", ":/thanks-star", {10, 448, 32, 32}},    {"Image3", ":/thanks-heart", {44, 448, 32, 32}},
-        {"Image4", ":/thanks-dot", {86, 456, 16, 16}},     {"Image5", ":/thanks-flower", {320, 448, 32, 32}},
-        {"Image6", ":/thanks-sun", {354, 448, 32, 32}},    {"Image7", ":/thanks-smile", {388, 448, 32, 32}},
+        {"Image2", ":/thanks-star", {10, 448, 32, 32}}, {"Image3", ":/thanks-heart", {44, 448, 32, 32}},
+        {"Image4", ":/thanks-dot", {86, 456, 16, 16}},  {"Image5", ":/thanks-flower", {320, 448, 32, 32}},
+        {"Image6", ":/thanks-sun", {354, 448, 32, 32}}, {"Image7", ":/thanks-smile", {388, 448, 32, 32}},
     };
     for (const auto& picture : pictures)
         Picture(this, picture.name, picture.resource, picture.place)->hide();
@@ -149,8 +150,8 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent)
     BitBtn1->setDefault(true);
     BitBtn1->setFocus();
     connect(BitBtn1, &QPushButton::clicked, this, Guarded([this] { BitBtn1Click(); }));
-    SpeedButton2 = PlaceFlatButton(this, "SpeedButton2", QStringLiteral("Еще..."), QString(), {222, 496, 88, 28},
-                                   Plain(true));
+    SpeedButton2 = PlaceFlatButton(this, "SpeedButton2", QStringLiteral("Еще..."), QString(),
+                                   {222, 496, 88, 28}, Plain(true));
     connect(SpeedButton2, &FlatButton::clicked, this, Guarded([this] { SpeedButton2Click(); }));
     SpeedButton3 = new FlatButton(this);
     SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));

@@ -12,7 +12,7 @@ class QPushButton;
 
 class TOKBottomDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg(QWidget* parent = nullptr);
 
     void BitBtn1Click();
@@ -34,7 +34,7 @@ public:
     FlatButton* SpeedButton2 = nullptr;
     FlatButton* SpeedButton3 = nullptr;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

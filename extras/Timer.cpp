@@ -83,9 +83,12 @@ TkTime::TkTime(QWidget* parent) : QDialog(parent)
     connect(dxfTimer, &DrumTimer::endOfTime, this, Guarded([this] { dxfTimerEndOfTime(); }));
 
     const QFont buttonFont = PixelFont(QStringLiteral("MS Sans Serif"), 11, true);
-    dxfColorButton1 = PlaceColorButton(this, "dxfColorButton1", QStringLiteral("START"), {16, 104, 81, 33}, buttonFont);
-    dxfColorButton2 = PlaceColorButton(this, "dxfColorButton2", QStringLiteral("STOP"), {104, 104, 81, 33}, buttonFont);
-    dxfColorButton3 = PlaceColorButton(this, "dxfColorButton3", QStringLiteral("RESET"), {192, 104, 81, 33}, buttonFont);
+    dxfColorButton1 =
+        PlaceColorButton(this, "dxfColorButton1", QStringLiteral("START"), {16, 104, 81, 33}, buttonFont);
+    dxfColorButton2 =
+        PlaceColorButton(this, "dxfColorButton2", QStringLiteral("STOP"), {104, 104, 81, 33}, buttonFont);
+    dxfColorButton3 =
+        PlaceColorButton(this, "dxfColorButton3", QStringLiteral("RESET"), {192, 104, 81, 33}, buttonFont);
     dxfColorButton4 = PlaceColorButton(this, "dxfColorButton4", QString(), {232, 8, 33, 25}, buttonFont);
     dxfColorButton4->setIcon(CrossGlyph());
     dxfColorButton4->setIconSize({10, 9});

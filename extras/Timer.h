@@ -12,7 +12,7 @@ class QLineEdit;
 
 class TkTime : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TkTime(QWidget* parent = nullptr);
 
     void FormCreate();

@@ -10,7 +10,7 @@ class QLabel;
 
 class TTip : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TTip(QWidget* parent = nullptr);
 
     // Runs at every showing: picks, decodes, finds and shows the phrase.
@@ -22,7 +22,7 @@ public:
     QLabel* Label2 = nullptr;
     FlatButton* SpeedButton1 = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 };
 

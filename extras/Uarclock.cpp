@@ -82,8 +82,9 @@ void TClock1::Timer1Timer()
     const LocalTime now = CurrentClock().Now();
     const auto day = floor<days>(now);
     const hh_mm_ss<milliseconds> time{now - day};
-    g_angles = AnglesAt(static_cast<unsigned>(time.hours().count()), static_cast<unsigned>(time.minutes().count()),
-                        static_cast<unsigned>(time.seconds().count()));
+    g_angles =
+        AnglesAt(static_cast<unsigned>(time.hours().count()), static_cast<unsigned>(time.minutes().count()),
+                 static_cast<unsigned>(time.seconds().count()));
     const year_month_day date{day};
     Label1->setText(QString::fromStdString(ShortDateText(static_cast<int>(date.year()),
                                                          static_cast<unsigned>(date.month()),

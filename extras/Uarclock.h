@@ -15,7 +15,7 @@ class QTimer;
 
 class TClock1 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TClock1(QWidget* parent = nullptr);
 
     void FormShow();
@@ -30,11 +30,11 @@ public:
     QLabel* Label1 = nullptr;
     QTimer* Timer1 = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void DrawDial(QPainter& painter) const;
     void ShowHands();
 

@@ -67,7 +67,8 @@ FlatButton* CopyButton(QWidget* parent, const char* name, int top)
     return button;
 }
 
-FlatButton* Link(QWidget* parent, const char* name, const QString& text, int top, const QString& hint = QString())
+FlatButton* Link(QWidget* parent, const char* name, const QString& text, int top,
+                 const QString& hint = QString())
 {
     return PlaceFlatButton(parent, name, text, hint, {92, top - 3, 210, 21}, Plain(11, true), Qt::blue);
 }
@@ -96,7 +97,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     dxfColorButton1->setFocus();
 
     // The counter alone would be a bare number in the corner.
-    QLabel* startsCaption = Text(this, nullptr, QStringLiteral("Запусков:"), {24, 378, 60, 16}, Plain(11, true));
+    QLabel* startsCaption =
+        Text(this, nullptr, QStringLiteral("Запусков:"), {24, 378, 60, 16}, Plain(11, true));
     Label7 = Text(this, "Label7", QString(), {86, 378, 80, 16}, Plain(11, true));
     SetTextColor(startsCaption, Qt::yellow);
     SetTextColor(Label7, Qt::yellow);
@@ -152,11 +154,13 @@ void TAboutBox::BuildLeftPanel()
     Version->setDepth(2);
     Version->setAlignment(Qt::AlignCenter);
 
-    Copyright = Text(Panel1, "Copyright", QStringLiteral("2004 · команда разработчиков Ortavi"), {6, 96, 298, 16});
+    Copyright =
+        Text(Panel1, "Copyright", QStringLiteral("2004 · команда разработчиков Ortavi"), {6, 96, 298, 16});
     Copyright->setAlignment(Qt::AlignCenter);
     Comments = Text(Panel1, "Comments", QString(), {6, 114, 298, 14});
 
-    Label4 = Text(Panel1, "Label4", QStringLiteral("Нравится программа? Поддержите её развитие"), {10, 130, 290, 16});
+    Label4 = Text(Panel1, "Label4", QStringLiteral("Нравится программа? Поддержите её развитие"),
+                  {10, 130, 290, 16});
     Label6 = Text(Panel1, "Label6", QStringLiteral("через платёжный сервис (реквизиты ниже - примеры):"),
                   {10, 146, 290, 16});
 
@@ -164,13 +168,15 @@ void TAboutBox::BuildLeftPanel()
     Label9 = Text(Panel1, "Label9", QString::fromUtf8(PaymentAccount1), {120, 170, 154, 16}, Plain(11, true));
     SpeedButton4 = CopyButton(Panel1, "SpeedButton4", 170);
     Label10 = Text(Panel1, "Label10", QStringLiteral("Или сюда:"), {10, 190, 110, 16});
-    Label11 = Text(Panel1, "Label11", QString::fromUtf8(PaymentAccount2), {120, 190, 154, 16}, Plain(11, true));
+    Label11 =
+        Text(Panel1, "Label11", QString::fromUtf8(PaymentAccount2), {120, 190, 154, 16}, Plain(11, true));
     SpeedButton5 = CopyButton(Panel1, "SpeedButton5", 190);
-    Label12 = Text(Panel1, "Label12", QString::fromUtf8(PaymentAccount3), {120, 210, 154, 16}, Plain(11, true));
+    Label12 =
+        Text(Panel1, "Label12", QString::fromUtf8(PaymentAccount3), {120, 210, 154, 16}, Plain(11, true));
     SpeedButton6 = CopyButton(Panel1, "SpeedButton6", 210);
 
-    Label13 = Text(Panel1, "Label13", QStringLiteral("Помощь будет оценена по достоинству!!! ;)"), {6, 236, 298, 16},
-                   Plain(11, true));
+    Label13 = Text(Panel1, "Label13", QStringLiteral("Помощь будет оценена по достоинству!!! ;)"),
+                   {6, 236, 298, 16}, Plain(11, true));
     Label13->setAlignment(Qt::AlignCenter);
     SetTextColor(Label13, QColor(128, 0, 0));
 
@@ -179,7 +185,8 @@ void TAboutBox::BuildLeftPanel()
     Label5 = Text(Panel1, "Label5", QStringLiteral("Мой e-mail:  "), {10, 292, 80, 16});
     SpeedButton2 = Link(Panel1, "SpeedButton2", QLatin1String(AuthorMail), 292);
     Label2 = Text(Panel1, "Label2", QStringLiteral("Мой саит:"), {10, 318, 80, 16});
-    SpeedButton3 = Link(Panel1, "SpeedButton3", QLatin1String(AuthorSite), 318, QStringLiteral("Скорее все сюда!!!"));
+    SpeedButton3 =
+        Link(Panel1, "SpeedButton3", QLatin1String(AuthorSite), 318, QStringLiteral("Скорее все сюда!!!"));
 
     connect(SpeedButton1, &FlatButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
     connect(SpeedButton2, &FlatButton::clicked, this, Guarded([this] { SpeedButton2Click(); }));

@@ -16,7 +16,7 @@ class ScrollingCredits;
 
 class TAboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
     void FormCreate();
@@ -59,10 +59,10 @@ public:
     QLabel* Label1 = nullptr;
     BodyDrag* Drag = nullptr;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildLeftPanel();
     void BuildCredits();
 };

@@ -22,7 +22,7 @@
 namespace {
 
 class AboutWindowsTest : public ::testing::Test {
-protected:
+  protected:
     void WriteCounter(const char* value)
     {
         WriteBytes(env.folder / "ortavi.ini", std::string("[Ortavi]\r\nMach=") + value + "\r\n");
@@ -79,9 +79,10 @@ TEST_F(AboutWindowsTest, TheNameAsksAndAnswers)
     about.show();
     QTest::mouseClick(about.dxfLabel1, Qt::LeftButton);
     QTest::mouseClick(about.dxfLabel1, Qt::LeftButton);
-    EXPECT_EQ(env.log, (EventLog{"confirm:Фо, Интересненькоо?? ;))",
-                                 "message:Пасибки за Интерес, но тутки ничего нетуть! :(",
-                                 "confirm:Фо, Интересненькоо?? ;))", "message:Не интересненькоо?? Ща надуюсь ;))"}));
+    EXPECT_EQ(env.log,
+              (EventLog{"confirm:Фо, Интересненькоо?? ;))",
+                        "message:Пасибки за Интерес, но тутки ничего нетуть! :(",
+                        "confirm:Фо, Интересненькоо?? ;))", "message:Не интересненькоо?? Ща надуюсь ;))"}));
     SetDialogs(previous);
 }
 
@@ -92,7 +93,9 @@ TEST_F(AboutWindowsTest, CopyButtonsPutTheirCaptionOnTheClipboard)
     const struct {
         FlatButton* button;
         QLabel* caption;
-    } rows[] = {{about.SpeedButton4, about.Label9}, {about.SpeedButton5, about.Label11}, {about.SpeedButton6, about.Label12}};
+    } rows[] = {{about.SpeedButton4, about.Label9},
+                {about.SpeedButton5, about.Label11},
+                {about.SpeedButton6, about.Label12}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.caption->objectName().toStdString());
         QGuiApplication::clipboard()->setText(QStringLiteral("прежнее"));
@@ -108,8 +111,8 @@ TEST_F(AboutWindowsTest, LinksGoThroughTheShell)
     QTest::mouseClick(about.SpeedButton1, Qt::LeftButton);
     QTest::mouseClick(about.SpeedButton2, Qt::LeftButton);
     QTest::mouseClick(about.SpeedButton3, Qt::LeftButton);
-    EXPECT_EQ(env.log, (EventLog{"open:https://www.example.org/ortavi/messenger/", "open:mailto:ortavi@example.org",
-                                 "open:https://www.example.org/ortavi/"}));
+    EXPECT_EQ(env.log, (EventLog{"open:https://www.example.org/ortavi/messenger/",
+                                 "open:mailto:ortavi@example.org", "open:https://www.example.org/ortavi/"}));
 }
 
 TEST_F(AboutWindowsTest, DraggedByItsBottomStripNotByItsPanels)
@@ -216,7 +219,8 @@ TEST_F(AboutWindowsTest, TheMainWindowsButtonsOpenAboutAndThanks)
     QTest::mouseClick(form.SpeedButton4, Qt::LeftButton);
     form.ShowAbout();
     form.ShowThanks();
-    EXPECT_EQ(env.log, (EventLog{"modal:AboutBox", "modal:OKBottomDlg", "modal:AboutBox", "modal:OKBottomDlg"}));
+    EXPECT_EQ(env.log,
+              (EventLog{"modal:AboutBox", "modal:OKBottomDlg", "modal:AboutBox", "modal:OKBottomDlg"}));
     EXPECT_EQ(owners, (std::vector<QWidget*>(4, &form)));
     EXPECT_FALSE(AboutBox);
     EXPECT_FALSE(OKBottomDlg);

@@ -21,7 +21,7 @@ LocalTime AtMs(int h, int m, int s, int ms, unsigned day = 11)
 }
 
 class ClockWindowTest : public ::testing::Test {
-protected:
+  protected:
     QImage Picture(TClock1& clock) { return clock.grab().toImage().convertToFormat(QImage::Format_RGB32); }
     // A pixel `distance` from the centre in the direction of 12 (dx = 0, dy = -1) or 3 (dx = 1, dy = 0).
     QRgb Along(const QImage& image, int dx, int dy, int distance)
@@ -72,7 +72,8 @@ TEST_F(ClockWindowTest, AtNoonAllHandsPointStraightUp)
     const ClockGeometry& g = SharedClockGeometry();
     EXPECT_EQ(Along(image, 0, -1, g.HourHand - 2), kBlack);
     EXPECT_EQ(Along(image, 0, -1, g.SecondHand - 2), kBlack);
-    EXPECT_EQ(Along(image, 0, -1, g.SecondHand + 1), QColor(0, 0, 255).rgb()) << "the hands stop short of the marks";
+    EXPECT_EQ(Along(image, 0, -1, g.SecondHand + 1), QColor(0, 0, 255).rgb())
+        << "the hands stop short of the marks";
     EXPECT_EQ(Along(image, 1, 0, 18), kSilver);
     EXPECT_EQ(Along(image, 0, 1, 18), kSilver);
 }

@@ -53,8 +53,8 @@ QFont Crisp(int pixels)
 TEST(ColorButtonTest, FaceColourCaptionAndKeys)
 {
     QWidget window;
-    auto* button = PlaceColorButton(&window, "dxfColorButton1", QStringLiteral("START"), {10, 10, 81, 33}, Crisp(12),
-                                    Qt::blue);
+    auto* button = PlaceColorButton(&window, "dxfColorButton1", QStringLiteral("START"), {10, 10, 81, 33},
+                                    Crisp(12), Qt::blue);
     button->setFaceColor(QColor(255, 255, 240));
     window.resize(120, 60);
     window.show();
@@ -93,8 +93,8 @@ TEST(ScrollingCreditsTest, TextRisesFromTheBottomAndComesRound)
     credits.resize(200, 100);
     credits.setFillColor(QColor(0, 128, 0));
     credits.setEntries({{QStringLiteral("Здравствуйте!!!"), Crisp(16), Qt::yellow},
-                        {QStringLiteral("Второй абзац, подлиннее, чтобы перенестись на другую строку."), Crisp(12),
-                         Qt::white}});
+                        {QStringLiteral("Второй абзац, подлиннее, чтобы перенестись на другую строку."),
+                         Crisp(12), Qt::white}});
     EXPECT_EQ(credits.interval(), 25);
     EXPECT_EQ(CountOf(Render(credits), Qt::yellow), 0) << "the text starts below the bottom edge";
 
@@ -109,7 +109,8 @@ TEST(ScrollingCreditsTest, TextRisesFromTheBottomAndComesRound)
 
     const int round = credits.height() + credits.contentHeight();
     credits.setOffset(round);
-    EXPECT_EQ(CountOf(Render(credits), Qt::white) + CountOf(Render(credits), Qt::yellow), 0) << "all gone at the top";
+    EXPECT_EQ(CountOf(Render(credits), Qt::white) + CountOf(Render(credits), Qt::yellow), 0)
+        << "all gone at the top";
     credits.step();
     EXPECT_EQ(credits.offset(), 0) << "and in again from the bottom";
 

@@ -56,8 +56,8 @@ TEST(PhraseFileTest, PrefixOfTheNumberAndItsBlankIsCut)
 
 TEST(PhraseFileTest, SearchReadsTheNumberOfEveryLineItPasses)
 {
-    const std::string plain = Plain({"1", "1 Первая.", "", "  ", "2", "2 Вторая.", "\t3\tхвост", "3 Третья.", "4",
-                                     "4 Четвёртая.", "5"});
+    const std::string plain = Plain(
+        {"1", "1 Первая.", "", "  ", "2", "2 Вторая.", "\t3\tхвост", "3 Третья.", "4", "4 Четвёртая.", "5"});
     struct Row {
         const char* name;
         int k;
@@ -82,9 +82,12 @@ TEST(PhraseFileTest, ALineWithoutANumberBeforeTheMatchIsAnError)
         std::string plain;
         const char* error;
     } rows[] = {
-        {"words", Plain({"1", "1 Первая.", "Без номера", "2", "2 Вторая."}), "Строка 3 файла «kemel.txt» не начинается с числа"},
-        {"digits run into letters", Plain({"1", "1 Первая.", "2б", "2 Вторая."}), "Строка 3 файла «kemel.txt» не начинается с числа"},
-        {"a number beyond 32 bits", Plain({"99999999999", "2", "2 Вторая."}), "Строка 1 файла «kemel.txt» не начинается с числа"},
+        {"words", Plain({"1", "1 Первая.", "Без номера", "2", "2 Вторая."}),
+         "Строка 3 файла «kemel.txt» не начинается с числа"},
+        {"digits run into letters", Plain({"1", "1 Первая.", "2б", "2 Вторая."}),
+         "Строка 3 файла «kemel.txt» не начинается с числа"},
+        {"a number beyond 32 bits", Plain({"99999999999", "2", "2 Вторая."}),
+         "Строка 1 файла «kemel.txt» не начинается с числа"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -110,11 +113,12 @@ TEST(PhraseFileTest, PickIsUniformOverOneToNineHundredNinetyNine)
         seen.insert(k);
     }
     EXPECT_EQ(seen.size(), 999u) << "20000 picks reach every number";
-    EXPECT_NE(PickPhraseNumber(1702300000000), PickPhraseNumber(1702300000001)) << "a millisecond later, another pick";
+    EXPECT_NE(PickPhraseNumber(1702300000000), PickPhraseNumber(1702300000001))
+        << "a millisecond later, another pick";
 }
 
 class PhraseOfTheDayTest : public ::testing::Test {
-protected:
+  protected:
     PhraseOfTheDayTest() { previous_ = SetPaths(&paths_); }
     ~PhraseOfTheDayTest() override { SetPaths(previous_); }
 
@@ -127,7 +131,7 @@ protected:
     TempDir program;
     TempDir temp;
 
-private:
+  private:
     FixedPaths paths_{program.Path().string(), temp.Path().string()};
     Paths* previous_ = nullptr;
 };

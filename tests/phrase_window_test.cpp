@@ -13,13 +13,14 @@
 namespace {
 
 class PhraseWindowTest : public ::testing::Test {
-protected:
+  protected:
     // Prikol.dat with all 999 phrases that can be picked: "k" then "k Фраза номер k.".
     void WriteAllPhrases()
     {
         std::string source;
         for (int k = 1; k <= 1000; ++k)
-            source += std::to_string(k) + "\n" + std::to_string(k) + " Фраза номер " + std::to_string(k) + ".\n";
+            source +=
+                std::to_string(k) + "\n" + std::to_string(k) + " Фраза номер " + std::to_string(k) + ".\n";
         WritePhrases(source);
     }
     void WritePhrases(const std::string& source)

@@ -34,7 +34,8 @@ TEST(ProcSystemInfoTest, MemoryFromMeminfoAndTheProcessStatus)
 
 TEST(ProcSystemInfoTest, OldKernelsWithoutAnEstimateAndMissingTexts)
 {
-    const char* old = "MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 50 kB\nCached: 250 kB\nSwapTotal: 0 kB\nSwapFree: 0 kB\n";
+    const char* old = "MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 50 kB\nCached: 250 kB\nSwapTotal: 0 "
+                      "kB\nSwapFree: 0 kB\n";
     const MemoryStatus s = MemoryStatusFromProc(old, "", 4096);
     EXPECT_EQ(s.AvailPhys, 400 * KB) << "free memory and the caches";
     EXPECT_EQ(s.TotalPageFile, 1000 * KB);
@@ -45,8 +46,8 @@ TEST(ProcSystemInfoTest, OldKernelsWithoutAnEstimateAndMissingTexts)
     EXPECT_EQ(none.AvailPhys, 0u);
     EXPECT_EQ(none.AvailVirtual, 0u);
 
-    const MemoryStatus broken = MemoryStatusFromProc("MemTotal: lots\nMemAvailable: 99999999999999999999 kB\n",
-                                                     "VmSize: 9999999 kB\n", 4096);
+    const MemoryStatus broken = MemoryStatusFromProc(
+        "MemTotal: lots\nMemAvailable: 99999999999999999999 kB\n", "VmSize: 9999999 kB\n", 4096);
     EXPECT_EQ(broken.TotalPhys, 0u);
     EXPECT_EQ(broken.AvailPhys, 0u) << "never more available than there is";
     EXPECT_EQ(broken.AvailVirtual, 0u);
@@ -72,10 +73,13 @@ TEST(ProcSystemInfoTest, SystemNameFromOsReleaseAndTheKernel)
         const char* osRelease;
         const char* text;
     } rows[] = {
-        {"pretty name", "NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nVERSION_ID=\"12\"\n",
+        {"pretty name",
+         "NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nVERSION_ID=\"12\"\n",
          "Debian GNU/Linux 12 (bookworm), Linux 6.1.0-13-amd64"},
-        {"name and version", "NAME='Alpine Linux'\nVERSION=\"3.19\"\n", "Alpine Linux 3.19, Linux 6.1.0-13-amd64"},
-        {"escapes in quotes", "PRETTY_NAME=\"The \\\"Best\\\" OS\"\n", "The \"Best\" OS, Linux 6.1.0-13-amd64"},
+        {"name and version", "NAME='Alpine Linux'\nVERSION=\"3.19\"\n",
+         "Alpine Linux 3.19, Linux 6.1.0-13-amd64"},
+        {"escapes in quotes", "PRETTY_NAME=\"The \\\"Best\\\" OS\"\n",
+         "The \"Best\" OS, Linux 6.1.0-13-amd64"},
         {"no os-release", "", "Linux 6.1.0-13-amd64"},
     };
     for (const Row& row : rows) {

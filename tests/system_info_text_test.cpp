@@ -27,11 +27,13 @@ TEST(SystemInfoTextTest, VersionTextByTheTable)
         {"98 with a one-letter service text", {1, 4, 10, 0x040A07CE, "A", ""}, "Windows 98 (Build 1998: A)"},
         {"95", {1, 4, 0, 0x040003B6, "", ""}, "Windows 95 (Build 950)"},
         {"Me", {1, 4, 90, 0x045A0BB8, " ", ""}, "Windows Me (Build 3000:  )"},
-        {"an unknown version of a known family", {2, 6, 1, 7601, "Service Pack 1", ""},
+        {"an unknown version of a known family",
+         {2, 6, 1, 7601, "Service Pack 1", ""},
          "Unknown!!! (Build 7601: Service Pack 1)"},
         {"XP x64 is 5.2", {2, 5, 2, 3790, "", ""}, "Unknown!!! (Build 3790)"},
         {"an unknown family", {3, 5, 0, 1, "", ""}, "Unknown!!! 5.0"},
-        {"a system other than Windows names itself", {0, 0, 0, 0, "", "Debian GNU/Linux 12 (bookworm), Linux 6.1.0"},
+        {"a system other than Windows names itself",
+         {0, 0, 0, 0, "", "Debian GNU/Linux 12 (bookworm), Linux 6.1.0"},
          "Debian GNU/Linux 12 (bookworm), Linux 6.1.0"},
     };
     for (const Row& row : rows) {
@@ -51,7 +53,8 @@ TEST(SystemInfoTextTest, MemoryLinesOfAnOrdinaryMachine)
     status.AvailVirtual = 1536 * MB;
     const MemoryLines lines = MemoryTexts(status, kNbsp);
     EXPECT_EQ(lines.Physical, "Использование физической памяти - 58% (300 MB / 512 MB)");
-    EXPECT_EQ(lines.PageFile, "Файл страничной памяти - 0% ( MB / 1024 MB)") << "nothing in use prints no digits";
+    EXPECT_EQ(lines.PageFile, "Файл страничной памяти - 0% ( MB / 1024 MB)")
+        << "nothing in use prints no digits";
     EXPECT_EQ(lines.Virtual, "Виртуальная память - 25% (512 MB / 2048 MB)");
     EXPECT_EQ(lines.Combined, "Использование памяти - 19% (300 MB / 1536 MB)");
     EXPECT_EQ(lines.PhysicalPercent, 58);
@@ -70,7 +73,8 @@ TEST(SystemInfoTextTest, OnlyThePhysicalLineGroupsThousands)
     status.TotalVirtual = 1024 * MB;
     status.AvailVirtual = 0;
     const MemoryLines lines = MemoryTexts(status, kNbsp);
-    EXPECT_EQ(lines.Physical, "Использование физической памяти - 97% (1" + kNbsp + "000 MB / 1" + kNbsp + "024 MB)");
+    EXPECT_EQ(lines.Physical,
+              "Использование физической памяти - 97% (1" + kNbsp + "000 MB / 1" + kNbsp + "024 MB)");
     EXPECT_EQ(lines.PageFile, "Файл страничной памяти - 100% (1024 MB / 1024 MB)");
     EXPECT_EQ(lines.Virtual, "Виртуальная память - 100% (1024 MB / 1024 MB)");
     EXPECT_EQ(lines.Combined, "Использование памяти - 98% (2024 MB / 2048 MB)");

@@ -18,7 +18,7 @@ namespace {
 constexpr std::uint64_t MB = 1024 * 1024;
 
 class SystemWindowTest : public ::testing::Test {
-protected:
+  protected:
     SystemWindowTest()
     {
         previousMemory_ = SetMemory(&memory);
@@ -48,7 +48,7 @@ protected:
     FixedMemory memory{Ordinary()};
     FixedOsVersion version{{2, 5, 1, 2600, "Service Pack 2", ""}};
 
-private:
+  private:
     Memory* previousMemory_ = nullptr;
     OsVersion* previousVersion_ = nullptr;
 };
@@ -98,8 +98,8 @@ TEST_F(SystemWindowTest, ShowingNamesTheSystemAndCrutoEndsTheRefresh)
     TSyst syst;
     syst.show();
     EXPECT_EQ(syst.Label8->text(), QStringLiteral("Windows XP (Build 2600: Service Pack 2)"));
-    QTRY_COMPARE_WITH_TIMEOUT(syst.Label3->text(),
-                              QStringLiteral("Использование физической памяти - 58% (300 MB / 512 MB)"), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        syst.Label3->text(), QStringLiteral("Использование физической памяти - 58% (300 MB / 512 MB)"), 2000);
     QTest::mouseClick(syst.dxfColorButton1, Qt::LeftButton);
     EXPECT_FALSE(syst.SystTimer) << "discarded";
     EXPECT_FALSE(syst.isVisible());

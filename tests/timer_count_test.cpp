@@ -80,7 +80,7 @@ TEST(TimerCountTest, EndTimeStaysUnderADayAndARejectedPartKeepsItsValue)
 {
     struct Row {
         const char* name;
-        int h, m, s;           // set in this order
+        int h, m, s; // set in this order
         bool accepted[3];
         int endSeconds;
     } rows[] = {

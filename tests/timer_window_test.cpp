@@ -13,7 +13,7 @@
 namespace {
 
 class TimerWindowTest : public ::testing::Test {
-protected:
+  protected:
     TimerWindowTest()
     {
         window.show();

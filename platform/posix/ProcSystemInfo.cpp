@@ -15,8 +15,7 @@ std::string_view Trim(std::string_view text)
 }
 
 // Calls `visit(key, value)` for every "key<sep>value" line.
-template <class Visit>
-void ForEachLine(std::string_view text, char separator, Visit visit)
+template <class Visit> void ForEachLine(std::string_view text, char separator, Visit visit)
 {
     while (!text.empty()) {
         const auto end = text.find('\n');
@@ -77,7 +76,8 @@ std::optional<std::uint64_t> Hex(std::string_view text)
 // backslash escapes.
 std::string Unquote(std::string_view value)
 {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
         const char quote = value.front();
         value = value.substr(1, value.size() - 2);
         std::string out;
@@ -93,7 +93,8 @@ std::string Unquote(std::string_view value)
 
 } // namespace
 
-MemoryStatus MemoryStatusFromProc(std::string_view meminfo, std::string_view selfStatus, std::uint64_t addressSpace)
+MemoryStatus MemoryStatusFromProc(std::string_view meminfo, std::string_view selfStatus,
+                                  std::uint64_t addressSpace)
 {
     MemoryStatus status;
     const std::uint64_t total = Field(meminfo, "MemTotal").value_or(0);
@@ -144,7 +145,8 @@ std::uint64_t AddressSpaceFromMaps(std::string_view maps)
     return std::max(size, top);
 }
 
-std::string LinuxSystemName(std::string_view kernelName, std::string_view kernelRelease, std::string_view osRelease)
+std::string LinuxSystemName(std::string_view kernelName, std::string_view kernelRelease,
+                            std::string_view osRelease)
 {
     std::string pretty, name, version;
     ForEachLine(osRelease, '=', [&](std::string_view key, std::string_view value) {

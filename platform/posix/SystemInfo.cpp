@@ -19,7 +19,7 @@ std::string ReadSystemFile(const char* path)
 }
 
 class ProcMemory final : public Memory {
-public:
+  public:
     MemoryStatus Status() const override
     {
         std::uint64_t space = AddressSpaceFromMaps(ReadSystemFile("/proc/self/maps"));
@@ -27,12 +27,13 @@ public:
         if (::getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
             static_cast<std::uint64_t>(limit.rlim_cur) < space)
             space = limit.rlim_cur;
-        return MemoryStatusFromProc(ReadSystemFile("/proc/meminfo"), ReadSystemFile("/proc/self/status"), space);
+        return MemoryStatusFromProc(ReadSystemFile("/proc/meminfo"), ReadSystemFile("/proc/self/status"),
+                                    space);
     }
 };
 
 class UnameVersion final : public OsVersion {
-public:
+  public:
     const OsVersionSnapshot& Snapshot() const override
     {
         static const OsVersionSnapshot snapshot = [] {

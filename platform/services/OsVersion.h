@@ -11,12 +11,12 @@ struct OsVersionSnapshot {
     std::uint32_t Major = 0;
     std::uint32_t Minor = 0;
     std::uint32_t Build = 0;
-    std::string ServicePack;      // at most 128 characters, UTF-8
+    std::string ServicePack; // at most 128 characters, UTF-8
     std::string OtherSystem;
 };
 
 class OsVersion {
-public:
+  public:
     virtual ~OsVersion() = default;
     // Taken once, the first time it is asked for: the text does not change while the program runs.
     virtual const OsVersionSnapshot& Snapshot() const = 0;
@@ -31,10 +31,10 @@ OsVersion& CurrentOsVersion();
 OsVersion* SetOsVersion(OsVersion* version);
 
 class FixedOsVersion final : public OsVersion {
-public:
+  public:
     explicit FixedOsVersion(OsVersionSnapshot snapshot) : snapshot_(std::move(snapshot)) {}
     const OsVersionSnapshot& Snapshot() const override { return snapshot_; }
 
-private:
+  private:
     OsVersionSnapshot snapshot_;
 };

@@ -6,7 +6,7 @@
 // display shows and when it raises its end event. No clock of its own: the display calls
 // Tick once a second while Running.
 class TimerCount {
-public:
+  public:
     static constexpr int kDay = 24 * 60 * 60;
 
     // Each part is accepted only when the whole end time stays within 0 .. 23:59:59;
@@ -38,7 +38,7 @@ public:
     // time of day does.
     std::string Text() const;
 
-private:
+  private:
     bool Accept(int hours, int minutes, int seconds);
     bool AtEnd() const { return EndSeconds() != 0 && elapsed_ >= EndSeconds(); }
 

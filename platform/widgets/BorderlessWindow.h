@@ -16,15 +16,15 @@ void ClipToRoundedRect(QWidget& window, int ellipseWidth, int ellipseHeight);
 class BodyDrag : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit BodyDrag(QWidget* window);
 
     bool isDragging() const { return dragging_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* window_;
     QPoint grab_; // the pressed point, relative to the window's top-left corner
     bool dragging_ = false;

@@ -53,8 +53,8 @@ void ColorButton::paintEvent(QPaintEvent*)
     if (sunken)
         content.translate(1, 1);
     if (!icon().isNull()) {
-        const QPixmap glyph = icon().pixmap(iconSize(), devicePixelRatio(),
-                                            isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        const QPixmap glyph =
+            icon().pixmap(iconSize(), devicePixelRatio(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
         const QSize size = glyph.deviceIndependentSize().toSize();
         painter.drawPixmap(content.left() + (content.width() - size.width()) / 2,
                            content.top() + (content.height() - size.height()) / 2, glyph);

@@ -9,7 +9,7 @@
 class ColorButton : public QAbstractButton {
     Q_OBJECT
 
-public:
+  public:
     explicit ColorButton(QWidget* parent = nullptr);
     explicit ColorButton(const QString& text, QWidget* parent = nullptr);
 
@@ -20,11 +20,11 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QColor faceColor_ = Qt::white;
     QColor textColor_ = Qt::black;
 };

@@ -122,7 +122,8 @@ void DrumTimer::paintEvent(QPaintEvent*)
     const int used = cells * cellWidth + (cells - 1) * kCellGap;
     int x = face.left() + (face.width() - used) / 2;
     const QRect drumBand(face.left(), face.top() + kCellGap, face.width(), face.height() - 2 * kCellGap);
-    const double phase = turn_->state() == QAbstractAnimation::Running ? turn_->currentValue().toDouble() : 1.0;
+    const double phase =
+        turn_->state() == QAbstractAnimation::Running ? turn_->currentValue().toDouble() : 1.0;
     painter.setFont(font());
 
     for (int i = 0; i < cells; ++i, x += cellWidth + kCellGap) {

@@ -16,7 +16,7 @@ class QVariantAnimation;
 class DrumTimer : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit DrumTimer(QWidget* parent = nullptr);
 
     const TimerCount& count() const { return count_; }
@@ -38,21 +38,21 @@ public:
     // Milliseconds a drum takes to turn to the next digit.
     void setTurnDuration(int ms);
 
-public slots:
+  public slots:
     void start();
     void stop();
     void reset();
     // One second of counting; the internal clock calls it while running.
     void tick();
 
-signals:
+  signals:
     void countChanged(int seconds);
     void endOfTime();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void showCount();
 
     TimerCount count_;

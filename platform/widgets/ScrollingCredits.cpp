@@ -59,7 +59,8 @@ void ScrollingCredits::setOffset(int offset)
 int ScrollingCredits::entryHeight(const Entry& entry) const
 {
     const QFontMetrics fm(entry.font);
-    return fm.boundingRect(QRect(0, 0, qMax(1, width() - 2 * kMargin), 100000), kTextFlags, entry.text).height();
+    return fm.boundingRect(QRect(0, 0, qMax(1, width() - 2 * kMargin), 100000), kTextFlags, entry.text)
+        .height();
 }
 
 int ScrollingCredits::contentHeight() const

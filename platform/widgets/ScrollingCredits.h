@@ -14,7 +14,7 @@ class QTimer;
 class ScrollingCredits : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     struct Entry {
         QString text;
         QFont font;
@@ -40,14 +40,14 @@ public:
     // Height of the whole text at the current width.
     int contentHeight() const;
 
-public slots:
+  public slots:
     // One pixel up; past the end the text enters again from the bottom.
     void step();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int entryHeight(const Entry& entry) const;
 
     QList<Entry> entries_;

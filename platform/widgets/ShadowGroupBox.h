@@ -8,7 +8,7 @@
 class ShadowGroupBox : public QGroupBox {
     Q_OBJECT
 
-public:
+  public:
     explicit ShadowGroupBox(const QString& title, QWidget* parent = nullptr);
 
     QColor titleColor() const { return titleColor_; }
@@ -16,10 +16,10 @@ public:
     QColor shadowColor() const { return shadowColor_; }
     void setShadowColor(const QColor& color);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor titleColor_ = Qt::black;
     QColor shadowColor_ = Qt::gray;
 };

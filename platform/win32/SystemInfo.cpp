@@ -18,7 +18,7 @@ std::string Utf8(const wchar_t* text)
 
 // The extended query: the plain one stops at 4 GiB.
 class StatusMemory final : public Memory {
-public:
+  public:
     MemoryStatus Status() const override
     {
         MEMORYSTATUSEX ms{};
@@ -37,7 +37,7 @@ public:
 };
 
 class QueriedVersion final : public OsVersion {
-public:
+  public:
     const OsVersionSnapshot& Snapshot() const override
     {
         static const OsVersionSnapshot snapshot = [] {
