@@ -498,11 +498,13 @@ void TForm1::ShowThanks()
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     // The date label is a click target: it takes the press so that the release comes back to it.
-    if (watched == Label6 && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+    if (watched == Label6 &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
-        if (event->type() == QEvent::MouseButtonRelease && Label6->rect().contains(mouse->position().toPoint()))
+        if (event->type() == QEvent::MouseButtonRelease &&
+            Label6->rect().contains(mouse->position().toPoint()))
             RunGuarded([this] { ShowClock(); });
         return true;
     }

@@ -34,6 +34,7 @@ void SetThousandsSeparator(std::optional<std::string> separator)
 
 std::string ShortDateText(int year, unsigned month, unsigned day)
 {
-    return QLocale::system().toString(QDate(year, static_cast<int>(month), static_cast<int>(day)), QLocale::ShortFormat)
+    return QLocale::system()
+        .toString(QDate(year, static_cast<int>(month), static_cast<int>(day)), QLocale::ShortFormat)
         .toStdString();
 }
