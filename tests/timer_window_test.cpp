@@ -79,6 +79,7 @@ TEST_F(TimerWindowTest, TwoSecondsOnTheRealTimerEndWithOneBeepAndTheMessage)
     QTest::mouseClick(window.dxfColorButton1, Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!env.log.empty(), 5000);
     const qint64 ms = elapsed.elapsed();
+    RecordProperty("end_after_ms", static_cast<int>(ms));
     EXPECT_EQ(env.log, (EventLog{"beep", "message:Чай готов!"}));
     EXPECT_GE(ms, 1900);
     EXPECT_LE(ms, 3500);

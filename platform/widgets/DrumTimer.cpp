@@ -15,6 +15,8 @@ DrumTimer::DrumTimer(QWidget* parent)
       shown_(QString::fromStdString(count_.Text())), previous_(shown_)
 {
     clock_->setInterval(1000);
+    // A coarse timer may fire 5 % early, and a count of seconds should not run fast.
+    clock_->setTimerType(Qt::PreciseTimer);
     connect(clock_, &QTimer::timeout, this, &DrumTimer::tick);
     turn_->setStartValue(0.0);
     turn_->setEndValue(1.0);
