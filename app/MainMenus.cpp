@@ -39,12 +39,12 @@ const CommandSlot kCommands[] = {
     {"N10Click", &TForm1::N10Click},
     {"N33Click", &TForm1::N33Click},
     {"N35Click", &TForm1::N35Click},
-    {"N25Click", nullptr},          // attach &TForm1::ShowTipOfTheDay
-    {"SpeedButton4Click", nullptr}, // attach &TForm1::ShowThanks
-    {"SpeedButton5Click", nullptr}, // attach &TForm1::ShowAbout
-    {"N18Click", nullptr},          // attach &TForm1::ShowTimer
-    {"Label6Click", nullptr},       // attach &TForm1::ShowClock
-    {"N19Click", nullptr},          // attach &TForm1::ShowSystemInfo
+    {"N25Click", &TForm1::ShowTipOfTheDay},
+    {"SpeedButton4Click", &TForm1::ShowThanks},
+    {"SpeedButton5Click", &TForm1::ShowAbout},
+    {"N18Click", &TForm1::ShowTimer},
+    {"Label6Click", &TForm1::ShowClock},
+    {"N19Click", &TForm1::ShowSystemInfo},
 };
 
 Command FindCommand(const char* name)
@@ -119,28 +119,6 @@ QIcon Picture(const char* name)
 {
     return QIcon(QPixmap(QStringLiteral(":/menu/%1.png").arg(QLatin1String(name))));
 }
-
-// A click on a label, which has no click of its own.
-class ClickFilter final : public QObject {
-public:
-    ClickFilter(QWidget* target, std::function<void()> onClick) : QObject(target), onClick_(std::move(onClick))
-    {
-        target->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-            static_cast<QWidget*>(watched)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-            onClick_();
-        return false;
-    }
-
-private:
-    std::function<void()> onClick_;
-};
 
 } // namespace
 
@@ -231,24 +209,20 @@ void TForm1::BuildMenus()
     Extra1 = findChild<QMenu*>(QStringLiteral("Extra1"));
     PopupMenu1 = findChild<QMenu*>(QStringLiteral("PopupMenu1"));
 
-    // The buttons and the date run the same commands as their items.
-    const std::pair<QWidget*, const char*> controls[] = {
+    // The buttons run the same commands as their items; the date label runs the clock's
+    // opener through the window's event filter.
+    const std::pair<FlatButton*, const char*> controls[] = {
         {SpeedButton3, "SpeedButton3Click"},
         {SpeedButton4, "SpeedButton4Click"},
         {SpeedButton5, "SpeedButton5Click"},
-        {Label6, "Label6Click"},
     };
     for (const auto& [control, name] : controls) {
         const Command run = FindCommand(name);
-        if (control != Label6)
-            control->setEnabled(run != nullptr);
+        control->setEnabled(run != nullptr);
         if (run == nullptr)
             continue;
         const auto handler = Guarded([this, run] { (this->*run)(); });
-        if (auto* button = qobject_cast<FlatButton*>(control))
-            connect(button, &FlatButton::clicked, this, handler);
-        else
-            new ClickFilter(control, handler);
+        connect(control, &FlatButton::clicked, this, handler);
     }
     connect(SpeedButton6, &FlatButton::clicked, this, Guarded([this] { SpeedButton6Click(); }));
 

@@ -8,6 +8,12 @@
 #include "calc/Unit2.h"
 #include "data/Tools.h"
 #include "nameday/NameDayForm.h"
+#include "extras/SysUnit.h"
+#include "extras/ThanksBox.h"
+#include "extras/Timer.h"
+#include "extras/TipOfTheDay.h"
+#include "extras/Uarclock.h"
+#include "extras/aboutmenu.h"
 #include "platform/Errors.h"
 #include "platform/ini/IniFile.h"
 #include "platform/qt/Application.h"
@@ -37,6 +43,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
 #include <QStatusBar>
@@ -293,6 +300,7 @@ void TForm1::BuildControls()
                           {233, 345, 97, 30});
     connect(SpeedButton1, &FlatButton::clicked, this, Guarded([this] { SpeedButton1Click(); }));
     connect(SpeedButton7, &FlatButton::clicked, this, Guarded([this] { SpeedButton7Click(); }));
+    Label6->installEventFilter(this);
 
     // Keyboard order: the person's facts top to bottom, then the commands.
     setTabOrder(Edit2, Edit1);
@@ -421,11 +429,6 @@ void TForm1::ApplySettings()
     ApplySettingsTo(target);
 }
 
-void TForm1::ShowTipOfTheDay()
-{
-    // The phrase window opens here once it exists.
-}
-
 void TForm1::LoadExecute()
 {
     ShowFreshModal(Open, this);
@@ -520,8 +523,54 @@ void TForm1::Edit3Exit()
     Edit3->setText(QString::fromStdString(CorrectDateFieldOnExit(Edit3->text().toStdString())));
 }
 
+void TForm1::ShowTipOfTheDay()
+{
+    ShowFreshModal(Tip, this);
+}
+
+void TForm1::ShowClock()
+{
+    // Unlike the other windows the clock outlives its showing: hidden and kept until the
+    // main window goes, while the name points at the newest one.
+    Clock1 = new TClock1(this);
+    RunModal(*Clock1);
+    if (Clock1)
+        Clock1->hide();
+}
+
+void TForm1::ShowTimer()
+{
+    ShowFreshModal(kTime, nullptr);
+}
+
+void TForm1::ShowSystemInfo()
+{
+    ShowFreshModal(Syst, this);
+}
+
+void TForm1::ShowAbout()
+{
+    ShowFreshModal(AboutBox, this);
+}
+
+void TForm1::ShowThanks()
+{
+    ShowFreshModal(OKBottomDlg, this);
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    // The date label is a click target: it takes the press so that the release comes back to it.
+    if (watched == Label6 &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        if (event->type() == QEvent::MouseButtonRelease &&
+            Label6->rect().contains(mouse->position().toPoint()))
+            RunGuarded([this] { ShowClock(); });
+        return true;
+    }
     if (event->type() == QEvent::FocusOut) {
         if (watched == Edit1)
             RunGuarded([this] { Edit1Exit(); });

@@ -37,8 +37,6 @@ public:
 
     // Pushes settings.ini onto the window's components.
     void ApplySettings();
-    // The phrase of the day, shown modally; the settings ask for it at start.
-    void ShowTipOfTheDay();
     // Whether the settings want the tray icon (false until they are first applied); the icon
     // is added or removed to match at once, and kept while wanted.
     void SetTrayIconWanted(bool wanted);
@@ -58,6 +56,14 @@ public:
     void LoadExecute();
     void SaveExecute();
     void N35Click();
+
+    // Openers of the extras; the buttons, the date label and the menu commands call them.
+    void ShowTipOfTheDay(); // «Фраза дня...», also the phrase at start-up
+    void ShowClock();       // «Часики» and the date label; the clock is kept after it closes
+    void ShowTimer();       // «Таймер»
+    void ShowSystemInfo();  // «О системе»
+    void ShowAbout();       // «О Программе»
+    void ShowThanks();      // «Благодарности»
 
     // PersonInputs
     std::string DayText() const override;

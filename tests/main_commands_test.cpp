@@ -318,23 +318,44 @@ TEST_F(MainCommandsTest, LinuxDrivesAreNamedByTheirDevicesAndHaveNoKeys)
     EXPECT_EQ(env.log, EventLog{"cd-close:/dev/sr0"});
 }
 
-TEST_F(MainCommandsTest, OpenersOfWindowsStillToComeAreOffAndActionItemsFollowTheirActions)
+TEST_F(MainCommandsTest, EveryItemIsOnAndActionItemsFollowTheirActions)
 {
     const auto form = Start();
-    for (const char* name : {"N35", "N25", "N5", "N3", "N26", "N27", "N19", "N18", "N14", "N22", "N30"})
-        EXPECT_FALSE(Item(*form, name)->isEnabled()) << name;
-    EXPECT_FALSE(form->SpeedButton4->isEnabled());
-    EXPECT_FALSE(form->SpeedButton5->isEnabled());
-    for (const char* name : {"N29", "N6", "CHTML1", "ReadMe1", "N4", "N36", "N9", "N10", "N33", "N23", "N15", "N11"})
+    for (const char* name : {"N35", "N25", "N5", "N3", "N26", "N27", "N19", "N18", "N14", "N22", "N30", "N29", "N6",
+                             "CHTML1", "ReadMe1", "N4", "N36", "N9", "N10", "N33", "N23", "N15", "N11", "N1", "N13"})
         EXPECT_TRUE(Item(*form, name)->isEnabled()) << name;
+    EXPECT_TRUE(form->SpeedButton4->isEnabled());
+    EXPECT_TRUE(form->SpeedButton5->isEnabled());
 
+    form->Load->setEnabled(false);
     EXPECT_FALSE(Item(*form, "N1")->isEnabled());
+    EXPECT_FALSE(Item(*form, "N13")->isEnabled());
     form->Load->setEnabled(true);
-    EXPECT_TRUE(Item(*form, "N1")->isEnabled());
     EXPECT_TRUE(Item(*form, "N13")->isEnabled());
     QSignalSpy loads(form->Load, &QAction::triggered);
     Item(*form, "N13")->trigger();
     EXPECT_EQ(loads.count(), 1);
+}
+
+// Items and buttons of one command open the same window, each a fresh one.
+TEST_F(MainCommandsTest, ItemsAndButtonsOpenTheirWindows)
+{
+    const auto form = Start();
+    const std::pair<const char*, const char*> items[] = {
+        {"N35", "modal:Opt"},   {"N25", "modal:Tip"},   {"N5", "modal:OKBottomDlg"}, {"N3", "modal:AboutBox"},
+        {"N30", "modal:AboutBox"}, {"N26", "modal:kTime"}, {"N18", "modal:kTime"}, {"N27", "modal:Clock1"},
+        {"N14", "modal:Clock1"}, {"N19", "modal:Syst"}, {"N22", "modal:Syst"},
+    };
+    for (const auto& [name, shown] : items) {
+        env.log.clear();
+        Item(*form, name)->trigger();
+        EXPECT_EQ(env.log, EventLog{shown}) << name;
+    }
+    env.log.clear();
+    QTest::mouseClick(form->SpeedButton4, Qt::LeftButton);
+    QTest::mouseClick(form->SpeedButton5, Qt::LeftButton);
+    QTest::mouseClick(form->Label6, Qt::LeftButton);
+    EXPECT_EQ(env.log, (EventLog{"modal:OKBottomDlg", "modal:AboutBox", "modal:Clock1"}));
 }
 
 TEST_F(MainCommandsTest, TrayIconFollowsTheIconSettingAndIsKeptWhileWanted)

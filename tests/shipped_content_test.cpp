@@ -3,6 +3,7 @@
 // empty greeting to a person, not an error.
 #include "data/SignFile.h"
 #include "data/Tools.h"
+#include "extras/PhraseFile.h"
 #include "nameday/KVL_Interface.h"
 #include "support/TestSupport.h"
 
@@ -48,6 +49,25 @@ TEST_P(ShippedSignFile, FillsEveryShownEntry)
 INSTANTIATE_TEST_SUITE_P(AllSigns, ShippedSignFile,
                          ::testing::Values("Oven", "Telets", "Twins", "Rak", "Lev", "Deva", "Vesi", "Scorpion",
                                            "Strelets", "Kozerog", "Vodoley", "Ribi"));
+
+// Every number the window can pick finds its phrase, and the phrases are all different.
+TEST(ShippedPhrases, EveryNumberThatCanBePickedHasItsOwnPhrase)
+{
+    TempDir temp;
+    DecodeFile((kProgramFolder / "Prikol.dat").string(), (temp / "kemel.txt").string(), kSignFileKey);
+    const std::string plain = ReadBytes(temp / "kemel.txt");
+
+    std::set<std::string> phrases;
+    for (int k = 1; k <= 999; ++k) {
+        MemorySource source(plain);
+        const std::string phrase = CutPhrasePrefix(FindPhrase(source, k, "kemel.txt"), k);
+        EXPECT_FALSE(phrase.empty()) << "phrase " << k;
+        // About 140 characters fit the phrase label (one byte a character in the file).
+        EXPECT_LE(phrase.size(), 140u) << "phrase " << k;
+        phrases.insert(phrase);
+    }
+    EXPECT_EQ(phrases.size(), 999u);
+}
 
 // The library opens names.dat from the current folder, as the program does from its own.
 class ShippedNameDays : public ::testing::Test {

@@ -7,12 +7,20 @@
 #include "data/Horo.h"
 #include "extras/Loading.h"
 #include "nameday/NameDayForm.h"
+#include "extras/MyFoto.h"
+#include "extras/SysUnit.h"
+#include "extras/Thanks.h"
+#include "extras/ThanksBox.h"
+#include "extras/Timer.h"
+#include "extras/TipOfTheDay.h"
+#include "extras/Uarclock.h"
 #include "platform/qt/Application.h"
 #include "platform/widgets/GradientProgressBar.h"
 #include "support/NameDaysFixture.h"
 #include "support/QtTestSupport.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -109,6 +117,30 @@ TEST_F(StartupWindowTest, ANameDayWindowThatCannotBeMadeIsReportedAsTheMainWindo
     EXPECT_EQ(env.log, EventLog{"message[Ошибочка вышла...]:Не могу создать форму MainForm!!!"});
     EXPECT_EQ(main, Form1.data());
     EXPECT_FALSE(NameDay);
+TEST_F(StartupWindowTest, TheExtrasAreMadeInTheirGroupsAndNeverShown)
+{
+    const std::vector<StartupWindow> windows = LongLivedWindows();
+    const std::pair<char, std::function<QWidget*()>> extras[] = {
+        {'B', [] { return Assistance.data(); }}, {'C', [] { return Tip.data(); }},
+        {'D', [] { return Me.data(); }},         {'H', [] { return kTime.data(); }},
+        {'I', [] { return Syst.data(); }},       {'J', [] { return OKBottomDlg.data(); }},
+        {'M', [] { return Clock1.data(); }},
+    };
+    for (const auto& [group, window] : extras) {
+        SCOPED_TRACE(group);
+        // The window appears when its own group's row runs.
+        ASSERT_EQ(window(), nullptr);
+        for (const StartupWindow& row : windows)
+            if (row.Group == group)
+                row.Create();
+        ASSERT_NE(window(), nullptr);
+        EXPECT_FALSE(window()->isVisible());
+    }
+    EXPECT_TRUE(Clock1->Timer1->isActive()) << "the start-up clock ticks all along";
+    EXPECT_TRUE(env.log.empty());
+    DestroyLongLivedWindows();
+    for (const auto& [group, window] : extras)
+        EXPECT_EQ(window(), nullptr) << group;
 }
 
 } // namespace

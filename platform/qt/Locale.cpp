@@ -1,9 +1,11 @@
 #include "platform/qt/Locale.h"
 
+#include <QDate>
 #include <QLocale>
 
 namespace {
 std::optional<std::string> g_separator;
+std::optional<std::string> g_thousands;
 }
 
 std::string DecimalSeparator()
@@ -16,4 +18,23 @@ std::string DecimalSeparator()
 void SetDecimalSeparator(std::optional<std::string> separator)
 {
     g_separator = std::move(separator);
+}
+
+std::string ThousandsSeparator()
+{
+    if (g_thousands)
+        return *g_thousands;
+    return QLocale::system().groupSeparator().toStdString();
+}
+
+void SetThousandsSeparator(std::optional<std::string> separator)
+{
+    g_thousands = std::move(separator);
+}
+
+std::string ShortDateText(int year, unsigned month, unsigned day)
+{
+    return QLocale::system()
+        .toString(QDate(year, static_cast<int>(month), static_cast<int>(day)), QLocale::ShortFormat)
+        .toStdString();
 }

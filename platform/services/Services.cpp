@@ -1,6 +1,8 @@
 #include "platform/services/Clock.h"
 #include "platform/services/Clipboard.h"
 #include "platform/services/Dialogs.h"
+#include "platform/services/Memory.h"
+#include "platform/services/OsVersion.h"
 #include "platform/services/Paths.h"
 #include "platform/services/Shell.h"
 
@@ -12,6 +14,8 @@ Clock* g_clock = nullptr;
 Shell* g_shell = nullptr;
 Clipboard* g_clipboard = nullptr;
 Paths* g_paths = nullptr;
+Memory* g_memory = nullptr;
+OsVersion* g_osVersion = nullptr;
 
 template <class T>
 T* Swap(T*& slot, T* value)
@@ -81,4 +85,24 @@ Paths& CurrentPaths()
 Paths* SetPaths(Paths* paths)
 {
     return Swap(g_paths, paths);
+}
+
+Memory& CurrentMemory()
+{
+    return g_memory != nullptr ? *g_memory : SystemMemory();
+}
+
+Memory* SetMemory(Memory* memory)
+{
+    return Swap(g_memory, memory);
+}
+
+OsVersion& CurrentOsVersion()
+{
+    return g_osVersion != nullptr ? *g_osVersion : SystemOsVersion();
+}
+
+OsVersion* SetOsVersion(OsVersion* version)
+{
+    return Swap(g_osVersion, version);
 }

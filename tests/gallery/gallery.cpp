@@ -8,6 +8,19 @@
 #include "data/Horo.h"
 #include "extras/Loading.h"
 #include "nameday/NameDayForm.h"
+#include "extras/MyFoto.h"
+#include "extras/SysUnit.h"
+#include "extras/Thanks.h"
+#include "extras/ThanksBox.h"
+#include "extras/Timer.h"
+#include "extras/TipOfTheDay.h"
+#include "extras/Uarclock.h"
+#include "extras/aboutmenu.h"
+#include "platform/services/Memory.h"
+#include "platform/services/OsVersion.h"
+#include "platform/widgets/DrumTimer.h"
+#include "platform/widgets/ScrollingCredits.h"
+#include "tools/DataFileBuilder.h"
 #include "calc/PersonInput.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtServices.h"
@@ -18,7 +31,6 @@
 #include "profiles/Options.h"
 #include "profiles/ProfileStore.h"
 #include "platform/widgets/MultiRowTabWidget.h"
-#include "tools/DataFileBuilder.h"
 #include "support/NameDaysFixture.h"
 #include "support/QtTestSupport.h"
 
@@ -32,7 +44,6 @@
 #include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QSlider>
 #include <QTabWidget>
@@ -52,7 +63,18 @@ void Save(QWidget& window, const char* name)
     window.show();
     QApplication::processEvents();
     const QString path = g_folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
-    if (!window.grab().save(path)) {
+    QPixmap picture = window.grab();
+    if (!window.mask().isEmpty()) {
+        // A shaped window: what lies outside its region is not part of it.
+        QPixmap shaped(picture.size());
+        shaped.fill(Qt::transparent);
+        QPainter painter(&shaped);
+        painter.setClipRegion(window.mask());
+        painter.drawPixmap(0, 0, picture);
+        painter.end();
+        picture = shaped;
+    }
+    if (!picture.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ++g_failures;
     }
@@ -180,6 +202,76 @@ void SaveNameDayWindow(WindowTestEnvironment& env)
         Save(window, "nameday-long-greeting");
     }
     env.clock.Set(today);
+// The extras, each as it looks in use.
+void SaveExtras(WindowTestEnvironment& env)
+{
+    // Whichever number the clock picks, it finds this phrase.
+    std::string phrases;
+    for (int k = 1; k <= 1000; ++k)
+        phrases += std::to_string(k) + "\n" + std::to_string(k) +
+                   " Утро вечера мудренее, особенно если вечер затянулся до самого утра.\n";
+    WriteBytes(env.folder / "Prikol.dat", ScrambleSource(phrases, "Wimbervex", "phrases.txt"));
+    {
+        TTip tip;
+        Save(tip, "phrase");
+    }
+    {
+        TClock1 clock;
+        clock.show();
+        clock.Timer1Timer();
+        Save(clock, "clock");
+    }
+    {
+        TkTime timer;
+        timer.MaskEdit1->setText(QStringLiteral("00:05:00"));
+        timer.Edit1->setText(QStringLiteral("Чай готов!"));
+        timer.dxfColorButton1Click();
+        for (int i = 0; i < 83; ++i)
+            timer.dxfTimer->tick();
+        timer.dxfTimer->stop();
+        QTest::qWait(300); // the drums finish turning
+        Save(timer, "timer");
+    }
+    {
+        constexpr std::uint64_t MB = 1024 * 1024;
+        MemoryStatus status;
+        status.TotalPhys = 8192 * MB;
+        status.AvailPhys = 5000 * MB;
+        status.TotalPageFile = 10240 * MB;
+        status.AvailPageFile = 6500 * MB;
+        status.TotalVirtual = 134217728 * MB;
+        status.AvailVirtual = 134217728 * MB - 700 * MB;
+        FixedMemory memory(status);
+        FixedOsVersion version({2, 5, 1, 2600, "Service Pack 2", ""});
+        Memory* previousMemory = SetMemory(&memory);
+        OsVersion* previousVersion = SetOsVersion(&version);
+        TSyst syst;
+        syst.show();
+        syst.SystTimerTimer();
+        Save(syst, "system");
+        SetOsVersion(previousVersion);
+        SetMemory(previousMemory);
+    }
+    {
+        WriteBytes(env.folder / "ortavi.ini", "[Ortavi]\r\nMach=42\r\n");
+        TAboutBox about;
+        about.abfCredits1->setOffset(330); // the credits half-way up
+        Save(about, "about");
+    }
+    {
+        TOKBottomDlg thanks;
+        Save(thanks, "thanks");
+        thanks.SpeedButton3Click();
+        Save(thanks, "thanks-corner");
+    }
+    {
+        TAssistance advisers;
+        Save(advisers, "advisers");
+    }
+    {
+        TMe me;
+        Save(me, "picture");
+    }
 }
 
 } // namespace
@@ -258,6 +350,7 @@ int main(int argc, char** argv)
     SaveWithMenu(form, *form.Extra1, form.findChild<QAction*>(QStringLiteral("N10")), "main-menu-extra");
     SaveWithMenu(form, *form.file1, form.findChild<QAction*>(QStringLiteral("N29")), "main-menu-file");
     SaveWithMenu(form, *form.PopupMenu1, form.findChild<QAction*>(QStringLiteral("N23")), "main-popup-menu");
+    SaveExtras(env);
 
     for (const std::string& line : env.log)
         std::printf("%s\n", line.c_str());
