@@ -87,6 +87,13 @@ TEST_F(MainWindowProfilesTest, SettingsReachEveryComponentAtCreation)
     EXPECT_EQ(env.log, EventLog{"tray:show ORTAVI!!!"}) << "the settings want the tray icon";
 }
 
+TEST_F(MainWindowProfilesTest, ThePhraseAtStartOpensThePhraseWindowLast)
+{
+    WriteBytes(env.ProgramFile("settings.ini"), "[Options]\r\nShowTip=True\r\nIcon=True\r\n");
+    TForm1 configured;
+    EXPECT_EQ(env.log, (EventLog{"tray:show ORTAVI!!!", "modal:Tip"}));
+}
+
 TEST_F(MainWindowProfilesTest, CtrlSSavesTheInputsAsAProfile)
 {
     EXPECT_EQ(form->Save->text(), QStringLiteral("Сохранить"));

@@ -14,6 +14,7 @@
 #include "extras/ThanksBox.h"
 #include "extras/Timer.h"
 #include "extras/TipOfTheDay.h"
+#include "extras/PhraseFile.h"
 #include "extras/Uarclock.h"
 #include "extras/aboutmenu.h"
 #include "platform/services/Memory.h"
@@ -276,6 +277,44 @@ void SaveExtras(WindowTestEnvironment& env)
 
 } // namespace
 
+#ifdef ORTAVI_PROGRAM_FOLDER
+// The windows that read the shipped data files, over those files as the build made them.
+void SaveShippedContent(WindowTestEnvironment& env)
+{
+    const std::filesystem::path built = ORTAVI_PROGRAM_FOLDER;
+    std::filesystem::copy(built / "Data", env.folder / "Data",
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    for (const char* file : {"Prikol.dat", "names.dat"})
+        std::filesystem::copy_file(built / file, env.folder / file,
+                                   std::filesystem::copy_options::overwrite_existing);
+    {
+        THoroscop horoscope;
+        horoscope.PageControl1->setCurrentIndex(2);
+        Save(horoscope, "shipped-horoscope-personality");
+    }
+    {
+        // The window picks at random; show the longest phrase, as the window would for its number.
+        int longest = 1;
+        std::string text;
+        for (int k = 1; k < 1000; ++k) {
+            const std::string phrase = ReadPhraseOfTheDay(k);
+            if (QString::fromStdString(phrase).size() > QString::fromStdString(text).size()) {
+                longest = k;
+                text = phrase;
+            }
+        }
+        TTip tip;
+        tip.Label3->setText(QStringLiteral("Номер прикола: %1").arg(longest));
+        tip.Label2->setText(QString::fromStdString(text));
+        Save(tip, "shipped-phrase-longest");
+    }
+    {
+        TNameDay window;
+        Save(window, "shipped-nameday-today");
+    }
+}
+#endif
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -351,6 +390,9 @@ int main(int argc, char** argv)
     SaveWithMenu(form, *form.file1, form.findChild<QAction*>(QStringLiteral("N29")), "main-menu-file");
     SaveWithMenu(form, *form.PopupMenu1, form.findChild<QAction*>(QStringLiteral("N23")), "main-popup-menu");
     SaveExtras(env);
+#ifdef ORTAVI_PROGRAM_FOLDER
+    SaveShippedContent(env);
+#endif
 
     for (const std::string& line : env.log)
         std::printf("%s\n", line.c_str());
