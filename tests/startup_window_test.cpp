@@ -117,6 +117,8 @@ TEST_F(StartupWindowTest, ANameDayWindowThatCannotBeMadeIsReportedAsTheMainWindo
     EXPECT_EQ(env.log, EventLog{"message[Ошибочка вышла...]:Не могу создать форму MainForm!!!"});
     EXPECT_EQ(main, Form1.data());
     EXPECT_FALSE(NameDay);
+}
+
 TEST_F(StartupWindowTest, TheExtrasAreMadeInTheirGroupsAndNeverShown)
 {
     const std::vector<StartupWindow> windows = LongLivedWindows();

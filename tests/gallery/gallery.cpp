@@ -41,6 +41,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QMenu>
@@ -203,6 +204,8 @@ void SaveNameDayWindow(WindowTestEnvironment& env)
         Save(window, "nameday-long-greeting");
     }
     env.clock.Set(today);
+}
+
 // The extras, each as it looks in use.
 void SaveExtras(WindowTestEnvironment& env)
 {

@@ -51,27 +51,6 @@ def circle(cx, cy, r):
     return lambda x, y: math.hypot(x - cx, y - cy) <= r
 
 
-def ring(cx, cy, r, width, gap_from=None, gap_to=None):
-    """A ring; the optional gap is an angle range in degrees, 0 at the top, clockwise."""
-    def inside(x, y):
-        d = math.hypot(x - cx, y - cy)
-        if abs(d - r) > width / 2:
-            return False
-        if gap_from is None:
-            return True
-        angle = math.degrees(math.atan2(x - cx, cy - y)) % 360
-        return not (gap_from <= angle <= gap_to)
-    return inside
-
-
-def line(x0, y0, x1, y1, width):
-    def inside(x, y):
-        dx, dy = x1 - x0, y1 - y0
-        t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy)))
-        return math.hypot(x - x0 - t * dx, y - y0 - t * dy) <= width / 2
-    return inside
-
-
 def polygon(*points):
     def inside(x, y):
         result = False
@@ -91,10 +70,6 @@ def outlined(shape_outer, shape_inner, edge, fill):
     return [(shape_outer, edge), (shape_inner, fill)]
 
 
-def minus(shape, hole):
-    return lambda x, y: shape(x, y) and not hole(x, y)
-
-
 # The pictures.
 
 def sheet(x0, y0, x1, y1, fold=3.0):
@@ -107,15 +82,6 @@ def sheet(x0, y0, x1, y1, fold=3.0):
 
 def text_lines(x0, x1, ys, colour=GREY):
     return [(rect(x0, y, x1, y + 1), colour) for y in ys]
-
-
-def star(cx, cy, r):
-    points = []
-    for k in range(10):
-        a = math.pi * k / 5 - math.pi / 2
-        rr = r if k % 2 == 0 else r * 0.45
-        points.append((cx + rr * math.cos(a), cy + rr * math.sin(a)))
-    return polygon(*points)
 
 
 def copy_sheets():
