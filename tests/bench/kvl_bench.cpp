@@ -5,6 +5,7 @@ extern "C" {
 }
 
 #include "bench/NameDaysData.h"
+#include "platform/text/Cp1251.h"
 
 #include <benchmark/benchmark.h>
 
