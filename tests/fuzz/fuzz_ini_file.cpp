@@ -3,6 +3,7 @@
 // Besides not crashing: the written value reads back, the written line ends with CR LF,
 // every other line stays as it was (only the last line may gain the break it lacked), and
 // a key read before the write reads the same afterwards unless it is the written one.
+#include "FuzzFolder.h"
 #include "platform/FileIo.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Cp1251.h"
@@ -22,16 +23,7 @@ namespace fs = std::filesystem;
 
 const fs::path& Folder()
 {
-    static const struct Owned {
-        fs::path path = fs::temp_directory_path() / ("ortavi-fuzz-ini-" + std::to_string(::getpid()));
-        Owned() { fs::create_directories(path); }
-        ~Owned()
-        {
-            std::error_code ec;
-            fs::remove_all(path, ec);
-        }
-    } folder;
-    return folder.path;
+    return FuzzFolder("ini");
 }
 
 struct Line {

@@ -3,6 +3,7 @@
 // never rewritten, a deletion keeps exactly the records of other names in their order, and
 // a save (overwriting when asked) ends with the records of other names followed by the new
 // one.
+#include "FuzzFolder.h"
 #include "platform/FileIo.h"
 #include "platform/services/Paths.h"
 #include "profiles/ProfileStore.h"
@@ -21,16 +22,7 @@ namespace fs = std::filesystem;
 
 const fs::path& Folder()
 {
-    static const struct Owned {
-        fs::path path = fs::temp_directory_path() / ("ortavi-fuzz-users-" + std::to_string(::getpid()));
-        Owned() { fs::create_directories(path); }
-        ~Owned()
-        {
-            std::error_code ec;
-            fs::remove_all(path, ec);
-        }
-    } folder;
-    return folder.path;
+    return FuzzFolder("users");
 }
 
 class Names final : public ProfileList {
